@@ -27,7 +27,9 @@ bool AtomicFile::write(const QString &path, const QByteArray &data, QString *err
     const QFileInfo info(path);
     if (info.isDir())
         return fail(systemReason(EISDIR));
-    if (info.exists() && !info.isWritable())
+    // A file without any write permission is read-only for everyone, root included.
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && (!info.isWritable() || !(info.permissions() & anyWrite)))
         return fail(systemReason(EACCES));
     if (!info.absoluteDir().exists())
         return fail(systemReason(ENOENT));

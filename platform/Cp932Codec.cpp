@@ -1,0 +1,186 @@
+#include "platform/Cp932Codec.h"
+
+#include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+#include "platform/Cp932Table.inc"
+
+constexpr char16_t NotSingle = 0xFFFF;
+constexpr char16_t RawByteBase = 0xF700;
+
+// Row of kDoubleByte for each lead byte, plus one; 0 for other bytes.
+constexpr std::array<quint8, 256> LeadRow = [] {
+    std::array<quint8, 256> rows{};
+    int row = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (Cp932Codec::isLeadByte(static_cast<unsigned char>(b)))
+            rows[b] = static_cast<quint8>(++row);
+    }
+    return rows;
+}();
+static_assert(sizeof(kDoubleByte) / sizeof(kDoubleByte[0]) == 60);
+
+// Widens the ASCII bytes at src; returns how many there were (stops at the first other byte).
+// dst must have room for as many characters as there are bytes left.
+inline qsizetype widenAscii(const uchar *src, const uchar *end, char16_t *dst)
+{
+    const uchar *p = src;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    while (end - p >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        // Storing all 16 is safe: dst never runs ahead of src, so 16 bytes left means room for 16.
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + 8), _mm_unpackhi_epi8(v, zero));
+        const int high = _mm_movemask_epi8(v);
+        if (high) {
+            const int k = std::countr_zero(static_cast<unsigned>(high));
+            return p - src + k;
+        }
+        p += 16;
+        dst += 16;
+    }
+#endif
+    while (p < end && *p < 0x80)
+        *dst++ = *p++;
+    return p - src;
+}
+
+// Narrows the characters below 0x80 at src; returns how many there were.
+// dst must have room for twice as many bytes as there are characters left.
+inline qsizetype narrowAscii(const char16_t *src, const char16_t *end, uchar *dst)
+{
+    const char16_t *p = src;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i nonAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    while (end - p >= 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst), _mm_packus_epi16(a, b));
+        const __m128i asciiA = _mm_cmpeq_epi16(_mm_and_si128(a, nonAscii), zero);
+        const __m128i asciiB = _mm_cmpeq_epi16(_mm_and_si128(b, nonAscii), zero);
+        const int ascii = _mm_movemask_epi8(_mm_packs_epi16(asciiA, asciiB));
+        if (ascii != 0xFFFF)
+            return p - src + std::countr_zero(static_cast<unsigned>(~ascii));
+        p += 16;
+        dst += 16;
+    }
+#endif
+    while (p < end && *p < 0x80)
+        *dst++ = static_cast<uchar>(*p++);
+    return p - src;
+}
+
+} // namespace
+
+QString Cp932Codec::decode(QByteArrayView bytes, Report *report)
+{
+    if (report)
+        *report = Report();
+    const qsizetype n = bytes.size();
+    if (n == 0)
+        return QString();
+    // Every character takes at least one byte, so n characters are always enough.
+    QString text(n, Qt::Uninitialized);
+    char16_t *const begin = reinterpret_cast<char16_t *>(text.data());
+    char16_t *dst = begin;
+    const uchar *src = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = src + n;
+    bool duplicates = false;
+    bool invalid = false;
+
+    while (src < end) {
+        const qsizetype ascii = widenAscii(src, end, dst);
+        src += ascii;
+        dst += ascii;
+        while (src < end && *src >= 0x80) {
+            const uchar b = *src;
+            const char16_t single = kSingleByte[b];
+            if (single != NotSingle) {
+                *dst++ = single;
+                ++src;
+                continue;
+            }
+            if (const int row = LeadRow[b]; row && end - src >= 2) {
+                const uchar t = src[1];
+                if (const char16_t c = kDoubleByte[row - 1][t]) {
+                    if ((kNonStandard[row - 1][t >> 5] >> (t & 31)) & 1u)
+                        duplicates = true;
+                    *dst++ = c;
+                    src += 2;
+                    continue;
+                }
+            }
+            // Not CP932: keep the byte. A stray lead byte takes nothing with it, so the
+            // byte after it (often ASCII) decodes as itself.
+            *dst++ = static_cast<char16_t>(RawByteBase + b);
+            invalid = true;
+            ++src;
+        }
+    }
+
+    const qsizetype length = dst - begin;
+    text.resize(length);
+    if (text.capacity() - length > length / 4 + 1024)
+        text.squeeze();
+    if (report) {
+        report->duplicates = duplicates;
+        report->invalidBytes = invalid;
+    }
+    return text;
+}
+
+QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
+{
+    if (unencodable)
+        *unencodable = 0;
+    const qsizetype n = text.size();
+    if (n == 0)
+        return QByteArray();
+    // At most two bytes per UTF-16 unit.
+    QByteArray bytes(2 * n, Qt::Uninitialized);
+    uchar *const begin = reinterpret_cast<uchar *>(bytes.data());
+    uchar *dst = begin;
+    const char16_t *src = text.utf16();
+    const char16_t *const end = src + n;
+    int missing = 0;
+
+    while (src < end) {
+        const qsizetype ascii = narrowAscii(src, end, dst);
+        src += ascii;
+        dst += ascii;
+        while (src < end && *src >= 0x80) {
+            const char16_t c = *src++;
+            if (const quint16 code = kEncode[c]) {
+                if (code > 0xFF)
+                    *dst++ = static_cast<uchar>(code >> 8);
+                *dst++ = static_cast<uchar>(code);
+                continue;
+            }
+            if (c >= RawByteFirst && c <= RawByteLast) {
+                *dst++ = static_cast<uchar>(c - RawByteBase);
+                continue;
+            }
+            // A surrogate pair is one character outside the BMP: one '?'.
+            if (QChar::isHighSurrogate(c) && src < end && QChar::isLowSurrogate(*src))
+                ++src;
+            *dst++ = '?';
+            ++missing;
+        }
+    }
+
+    const qsizetype length = dst - begin;
+    bytes.resize(length);
+    if (bytes.capacity() - length > length / 4 + 1024)
+        bytes.squeeze();
+    if (unencodable)
+        *unencodable = missing;
+    return bytes;
+}
