@@ -17,6 +17,13 @@
 
 namespace {
 Platform *g_installed = nullptr;
+// Where the user last was in a file dialog: an empty initial folder means there.
+QString g_lastFolder;
+
+QString startFolder(const QString &requested)
+{
+    return requested.isEmpty() ? g_lastFolder : requested;
+}
 
 QStringList caseBlindFilters(const QStringList &filters)
 {
@@ -74,7 +81,7 @@ QString QtPlatform::messageText(const QString &text)
 
 Platform::FileAnswer QtPlatform::openFiles(QWidget *parent, const FileRequest &request, bool multiple)
 {
-    QFileDialog dialog(parent, request.title, request.folder);
+    QFileDialog dialog(parent, request.title, startFolder(request.folder));
     const QStringList filters = caseBlindFilters(request.filters);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
@@ -88,13 +95,14 @@ Platform::FileAnswer QtPlatform::openFiles(QWidget *parent, const FileRequest &r
     if (dialog.exec() != QDialog::Accepted)
         return answer;
     answer.files = dialog.selectedFiles();
+    g_lastFolder = dialog.directory().absolutePath();
     answer.filterIndex = indexOfFilter(filters, dialog.selectedNameFilter());
     return answer;
 }
 
 Platform::FileAnswer QtPlatform::saveFile(QWidget *parent, const FileRequest &request)
 {
-    QFileDialog dialog(parent, request.title, request.folder);
+    QFileDialog dialog(parent, request.title, startFolder(request.folder));
     const QStringList filters = caseBlindFilters(request.filters);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
@@ -109,6 +117,7 @@ Platform::FileAnswer QtPlatform::saveFile(QWidget *parent, const FileRequest &re
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return answer;
     answer.files = dialog.selectedFiles().mid(0, 1);
+    g_lastFolder = dialog.directory().absolutePath();
     answer.filterIndex = indexOfFilter(filters, dialog.selectedNameFilter());
     return answer;
 }

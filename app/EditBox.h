@@ -1,0 +1,51 @@
+#pragma once
+
+#include "editing/IEditBox.h"
+
+#include <QPlainTextEdit>
+
+// The editing box of one document tab: plain text, the Tab key typed as spaces,
+// Ctrl+Up and Ctrl+Down scrolling, and the IEditBox view the commands work on.
+class EditBox : public QPlainTextEdit, public IEditBox
+{
+    Q_OBJECT
+public:
+    explicit EditBox(QWidget *parent = nullptr);
+
+    void setTabSpaces(const QString &spaces) { tabSpaces_ = spaces; }
+    QString tabSpaces() const { return tabSpaces_; }
+    void setWordWrap(bool on);
+    void setBoxColor(const QColor &background, const QColor &textColor);
+    // The inner margin around the text, in pixels.
+    void setInnerMargin(int horizontal, int vertical);
+
+    // IEditBox
+    QString text() const override;
+    int length() const override;
+    int selStart() const override;
+    int selLength() const override;
+    void setSelection(int start, int length) override;
+    void replaceRange(int start, int length, const QString &replacement) override;
+    void setWholeText(const QString &text) override;
+    int lineCount() const override;
+    QString line(int index) const override;
+    int lineFromPos(int pos) const override;
+    int posFromLine(int index) const override;
+    bool isModified() const override;
+    void setModified(bool modified) override;
+    bool canUndo() const override;
+    void undo() override;
+    void beginUpdate() override;
+    void endUpdate() override;
+
+    int firstVisibleLine() const;
+    // Scrolls the view by whole lines and columns of the average character width.
+    void scrollBy(int columns, int lines);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString tabSpaces_ = QStringLiteral("  ");
+    int updateDepth_ = 0;
+};

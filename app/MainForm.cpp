@@ -1,0 +1,1051 @@
+#include "app/MainForm.h"
+
+#include "app/About.h"
+#include "app/DialogPlacement.h"
+#include "app/DocumentFile.h"
+#include "app/EditBox.h"
+#include "app/Result.h"
+#include "platform/ProfileStore.h"
+#include "platform/ProgramFolder.h"
+
+#include "ui_MainForm.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+const QString ModifiedMark = QStringLiteral("変更あり");
+
+QString fileNamePart(const QString &name)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? name : name.mid(slash + 1);
+}
+
+QString folderPart(const QString &name)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : name.left(slash + 1);
+}
+
+// TW.ini keeps colours as the other platform's BGR integers; negative values name
+// its system colours, which have no meaning here, so they give the default.
+QColor colorFromStored(int value, const QColor &fallback)
+{
+    if (value < 0 || value > 0xFFFFFF)
+        return fallback;
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QFont fontFromStored(const StoredFont &stored, bool monospaceFallback)
+{
+    QFont font = monospaceFallback ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
+    if (QFontDatabase::hasFamily(stored.name))
+        font.setFamily(stored.name);
+    font.setPointSize(stored.size > 0 ? stored.size : 9);
+    font.setBold(stored.bold());
+    font.setItalic(stored.italic());
+    return font;
+}
+
+QStringList openFilters(bool afterFirstUse)
+{
+    return {QStringLiteral("HTMLファイル (*.htm *.html)"),
+            afterFirstUse ? QStringLiteral("テキストファイル (*.txt *.doc)") : QStringLiteral("テキストファイル (*.txt)"),
+            QStringLiteral("その他 (*)")};
+}
+
+QStringList saveFilters()
+{
+    return {QStringLiteral("HTMLファイル (*.html *.htm)"), QStringLiteral("テキストファイル (*.txt)"),
+            QStringLiteral("その他 (*)")};
+}
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
+{
+    ui->setupUi(this);
+    setWindowTitle(AppTitle);
+    setWindowIconText(AppTitle);
+
+    programFolder_ = ProgramFolder::path();
+    // The page template folder; the templates themselves are the user's.
+    QDir().mkpath(programFolder_ + QStringLiteral("Temp"));
+
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        panels_[i]->setAlignment(i < 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        statusBar()->addWidget(panels_[i]);
+    }
+    timer_.setInterval(30000);
+    connect(&timer_, &QTimer::timeout, this, &TMainForm::refreshDate);
+
+    ui->PageControl->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
+    ui->PageControl->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto pagePopup = [this](const QPoint &) {
+        PagePopupPopup();
+        ui->PagePopup->exec(QCursor::pos());
+    };
+    connect(ui->PageControl->tabBar(), &QWidget::customContextMenuRequested, this, pagePopup);
+    connect(ui->PageControl, &QWidget::customContextMenuRequested, this, pagePopup);
+    connect(ui->PageControl, &QTabWidget::currentChanged, this, [this](int) {
+        if (!tabSignalsQuiet_)
+            PageControlChange();
+    });
+
+    connect(ui->MenuFile, &QMenu::aboutToShow, this, &TMainForm::MenuFileClick);
+    connect(ui->MenuEdit, &QMenu::aboutToShow, this, &TMainForm::MenuEditClick);
+    connect(ui->MenuHtml, &QMenu::aboutToShow, this, &TMainForm::MenuHtmlClick);
+    connect(ui->MenuCSS, &QMenu::aboutToShow, this, &TMainForm::MenuCSSClick);
+    connect(ui->MenuSearch, &QMenu::aboutToShow, this, &TMainForm::MenuSearchClick);
+    connect(ui->MenuOption, &QMenu::aboutToShow, this, &TMainForm::MenuOptionClick);
+    connect(ui->MenuTool, &QMenu::aboutToShow, this, &TMainForm::MenuToolClick);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::refreshEnabling);
+
+    bindCommands();
+    disableUnbuilt();
+    LoadSettings();
+    LayoutStatusBar();
+    qApp->installEventFilter(this);
+    UpdateTitle();
+    UpdateModifiedMark();
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    delete ui;
+}
+
+QString TMainForm::iniPath() const
+{
+    return programFolder_ + QStringLiteral("TW.ini");
+}
+
+// ---------------------------------------------------------------- commands and enabling
+
+QObject *TMainForm::item(const QString &name) const
+{
+    if (QAction *a = findChild<QAction *>(name))
+        return a;
+    if (QAbstractButton *b = findChild<QAbstractButton *>(name))
+        return b;
+    if (QMenu *m = findChild<QMenu *>(name))
+        return m;
+    return nullptr;
+}
+
+void TMainForm::bind(const QString &name, const std::function<void()> &operation)
+{
+    QObject *obj = item(name);
+    if (auto *a = qobject_cast<QAction *>(obj)) {
+        connect(a, &QAction::triggered, this, [operation] { operation(); });
+    } else if (auto *b = qobject_cast<QAbstractButton *>(obj)) {
+        connect(b, &QAbstractButton::clicked, this, [operation] { operation(); });
+    } else {
+        qFatal("no command item named %s", qPrintable(name));
+    }
+    built_.insert(obj);
+}
+
+void TMainForm::setItemEnabled(QObject *obj, bool on)
+{
+    if (auto *m = qobject_cast<QMenu *>(obj)) {
+        m->menuAction()->setEnabled(on);
+        return;
+    }
+    if (auto *a = qobject_cast<QAction *>(obj)) {
+        // A sub-menu is as available as its items; a command only once connected.
+        a->setEnabled(on && (a->menu() || built_.contains(a)));
+        return;
+    }
+    if (auto *w = qobject_cast<QWidget *>(obj))
+        w->setEnabled(on && built_.contains(obj));
+}
+
+void TMainForm::setItemEnabled(const QString &name, bool on)
+{
+    setItemEnabled(item(name), on);
+}
+
+void TMainForm::bindCommands()
+{
+    bind(QStringLiteral("FileNew"), [this] { FileNewClick(); });
+    bind(QStringLiteral("FileNewSpeed"), [this] { FileNewClick(); });
+    bind(QStringLiteral("PopNew"), [this] { FileNewClick(); });
+    bind(QStringLiteral("FileOpen"), [this] { FileOpenClick(); });
+    bind(QStringLiteral("FileOpenSpeed"), [this] { FileOpenClick(); });
+    bind(QStringLiteral("PopOpen"), [this] { FileOpenClick(); });
+    bind(QStringLiteral("FileSave"), [this] { FileSaveClick(); });
+    bind(QStringLiteral("FileSaveSpeed"), [this] { FileSaveClick(); });
+    bind(QStringLiteral("PopSave"), [this] { FileSaveClick(); });
+    bind(QStringLiteral("FileSaveAs"), [this] { FileSaveAsClick(); });
+    bind(QStringLiteral("PopSaveAs"), [this] { FileSaveAsClick(); });
+    bind(QStringLiteral("FileClose"), [this] { FileCloseClick(); });
+    bind(QStringLiteral("PopClose"), [this] { FileCloseClick(); });
+    bind(QStringLiteral("FileAllClose"), [this] { FileAllCloseClick(); });
+    bind(QStringLiteral("PopCloseAll"), [this] { FileAllCloseClick(); });
+    bind(QStringLiteral("FileExit"), [this] { FileExitClick(); });
+    bind(QStringLiteral("ExitSpd"), [this] { FileExitClick(); });
+    bind(QStringLiteral("HelpAbout"), [this] { HelpAboutClick(); });
+}
+
+void TMainForm::disableUnbuilt()
+{
+    const auto actions = findChildren<QAction *>();
+    for (QAction *a : actions) {
+        if (!a->menu() && !a->isSeparator() && !built_.contains(a))
+            a->setEnabled(false);
+    }
+    const auto buttons = findChildren<QToolButton *>();
+    for (QToolButton *b : buttons) {
+        // Buttons that belong to Qt's own widgets (tab scroll arrows) are not commands.
+        if (!b->objectName().isEmpty() && !b->objectName().startsWith(QLatin1String("qt_")) && !built_.contains(b))
+            b->setEnabled(false);
+    }
+}
+
+void TMainForm::refreshEnabling()
+{
+    // Keeps every item's state current, so a short-cut acts on the state as it is now
+    // even when its menu has not been opened since the state changed.
+    const int n = tabCount();
+    for (const char *name : {"FileProperty", "FileClose", "FileSaveAs"})
+        setItemEnabled(QLatin1String(name), n > 0);
+    setItemEnabled(QStringLiteral("FileSave"), n > 0 && ui->FileSaveSpeed->isEnabled());
+    setItemEnabled(QStringLiteral("FileAllClose"), n >= 2);
+    MenuEditClick();
+    MenuHtmlClick();
+    MenuCSSClick();
+    MenuSearchClick();
+    MenuOptionClick();
+    MenuToolClick();
+    PagePopupPopup();
+}
+
+void TMainForm::MenuFileClick()
+{
+    // The file set and history sub-menus are rebuilt here once their lists exist.
+    const int n = tabCount();
+    for (const char *name : {"FileProperty", "FileClose", "FileSaveAs"})
+        setItemEnabled(QLatin1String(name), n > 0);
+    setItemEnabled(QStringLiteral("FileSave"), n > 0 && ui->FileSaveSpeed->isEnabled());
+    setItemEnabled(QStringLiteral("FileAllClose"), n >= 2);
+}
+
+void TMainForm::MenuEditClick()
+{
+    const bool open = tabCount() > 0 && activeBox_;
+    const int sel = open ? activeBox_->selLength() : 0;
+    for (const char *name : {"EditUndo", "EditSelectAll", "EditLineCopy", "EditLineDel"})
+        setItemEnabled(QLatin1String(name), open);
+    setItemEnabled(QStringLiteral("EditPaste"), open && Platform::instance().clipboardHasText());
+    for (const char *name : {"EditCut", "EditCopy", "EditDel"})
+        setItemEnabled(QLatin1String(name), open && sel > 0);
+    for (const char *name : {"EditIndent", "EditUnIndent"})
+        setItemEnabled(QLatin1String(name), open);
+}
+
+namespace {
+void enableDirectItems(TMainForm *form, QMenu *menu, bool on)
+{
+    const auto actions = menu->actions();
+    for (QAction *a : actions) {
+        if (!a->isSeparator())
+            form->setItemEnabled(a, on);
+    }
+}
+} // namespace
+
+void TMainForm::MenuHtmlClick()
+{
+    enableDirectItems(this, ui->MenuHtml, tabCount() > 0);
+}
+
+void TMainForm::MenuCSSClick()
+{
+    enableDirectItems(this, ui->MenuCSS, tabCount() > 0);
+}
+
+void TMainForm::MenuSearchClick()
+{
+    enableDirectItems(this, ui->MenuSearch, tabCount() > 0);
+}
+
+void TMainForm::MenuToolClick()
+{
+    enableDirectItems(this, ui->MenuTool, tabCount() > 0);
+}
+
+void TMainForm::MenuOptionClick()
+{
+    ui->OptToolBar->setChecked(!ui->ToolBar->isHidden());
+    const auto widths = ui->OptTabWidth->actions();
+    for (int i = 0; i < widths.size(); ++i)
+        widths.at(i)->setChecked(i == tabWidthIndex_);
+    const bool open = tabCount() > 0;
+    for (const char *name : {"OptFont", "OptColor", "OptWordWrap"})
+        setItemEnabled(QLatin1String(name), open);
+}
+
+void TMainForm::PagePopupPopup()
+{
+    setItemEnabled(QStringLiteral("PopSave"), ui->FileSaveSpeed->isEnabled());
+    setItemEnabled(QStringLiteral("PopCloseAll"), tabCount() >= 2);
+    for (const char *name : {"PopNew", "PopOpen", "PopSaveAs", "PopClose", "PopProperty"})
+        setItemEnabled(QLatin1String(name), true);
+}
+
+void TMainForm::UpdateToolButtons()
+{
+    if (tabCount() > 0) {
+        for (const char *name : {"ViewFontSpeed", "ViewColorSpeed", "EditUndoSpeed"})
+            setItemEnabled(QLatin1String(name), true);
+    } else {
+        ui->ToolPanel->hide();
+        for (const char *name : {"HtmlBarSpd", "EditUndoSpeed", "EditCutSpd", "EditCopySpd", "EditPasteSpeed",
+                                 "ViewFontSpeed", "ViewColorSpeed"})
+            setItemEnabled(QLatin1String(name), false);
+    }
+    refreshEnabling();
+}
+
+// ---------------------------------------------------------------- settings
+
+void TMainForm::LoadSettings()
+{
+    ProfileStore ini(iniPath());
+    const StartupSettings s = StartupSettings::load(ini, programFolder_);
+    homeFolder_ = s.homeFolder;
+    openFolder_ = s.homeFolder;
+    tagCase_ = s.tagCase;
+    ui->TagUpper->setChecked(tagCase_ == 1);
+    ui->TagLower->setChecked(tagCase_ == 0);
+    styleCase_ = s.styleCase;
+    ui->StyleUpper->setChecked(styleCase_ == 1);
+    ui->StyleLower->setChecked(styleCase_ == 0);
+    wordWrap_ = s.wordWrap;
+    applyFonts(s);
+    memoColor_ = colorFromStored(s.memoColor, Qt::white);
+    editorTextColor_ = colorFromStored(s.editorColor, Qt::black);
+    if (s.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        resize(std::max(s.width, 100), std::max(s.height, 100));
+        move(s.left, s.top);
+    }
+    ui->ToolBar->setVisible(s.toolBar);
+    ui->OptToolBar->setChecked(s.toolBar);
+    htmlBarTag_ = s.htmlBar;
+    htmlPagePosition_ = s.htmlBarPosition;
+    SetTabWidth(s.tabWidth);
+    LoadPreviewKeys();
+    customColors_ = s.customColors;
+}
+
+void TMainForm::applyFonts(const StartupSettings &s)
+{
+    statusFont_ = fontFromStored(s.statusFont, false);
+    pageTabFont_ = fontFromStored(s.pageTabFont, false);
+    editorFont_ = fontFromStored(s.editorFont, true);
+    statusBar()->setFont(statusFont_);
+    for (QLabel *panel : panels_)
+        panel->setFont(statusFont_);
+    ui->PageControl->tabBar()->setFont(pageTabFont_);
+}
+
+void TMainForm::LoadPreviewKeys()
+{
+    ProfileStore ini(iniPath());
+    const int mainKey = StartupSettings::previewKeyCode(ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00000"), 8));
+    const int subKey = StartupSettings::previewKeyCode(ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00001"), 9));
+    ui->HtmlPrevMain->setShortcut(mainKey ? QKeySequence(mainKey) : QKeySequence());
+    ui->HtmlPrevSub->setShortcut(subKey ? QKeySequence(subKey) : QKeySequence());
+}
+
+void TMainForm::SetTabWidth(int index)
+{
+    // A hand-edited value outside the menu's range gives the narrowest width.
+    if (index < 0 || index > 6)
+        index = 0;
+    tabWidthIndex_ = index;
+    tabSpaces_ = QString(index + 2, QLatin1Char(' '));
+    const auto widths = ui->OptTabWidth->actions();
+    for (int i = 0; i < widths.size(); ++i)
+        widths.at(i)->setChecked(i == index);
+    for (int i = 0; i < tabCount(); ++i)
+        EditBoxOfTab(i)->setTabSpaces(tabSpaces_);
+}
+
+void TMainForm::LayoutStatusBar()
+{
+    timer_.stop();
+    statusBar()->setUpdatesEnabled(false);
+    int h = std::abs(QFontInfo(statusFont_).pixelSize());
+    h = h + h / 2;
+    statusBar()->setFixedHeight(h);
+    refreshDate();
+    panels_[0]->setFixedWidth(5 * h);
+    panels_[1]->setFixedWidth(3 * h);
+    panels_[2]->setFixedWidth(3 * h);
+    panels_[3]->setFixedWidth(50);
+    statusBar()->setUpdatesEnabled(true);
+    timer_.start();
+}
+
+void TMainForm::refreshDate()
+{
+    panels_[0]->setText(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+QString TMainForm::statusText(int panel) const
+{
+    return panel >= 0 && panel < 4 ? panels_[panel]->text() : QString();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    if (tabCount() > 0) {
+        const int n = tabCount();
+        for (int i = 0; i < n; ++i) {
+            CloseWithPrompt();
+            if (!closeContinue_)
+                return false;
+        }
+    }
+    ProfileStore ini(iniPath());
+    bool ok = ini.writeString(QStringLiteral("Tagwell"), QStringLiteral("Version"), QStringLiteral("0.92"));
+    const QString form = QStringLiteral("Form");
+    if (isMaximized()) {
+        ok = ini.writeInteger(form, QStringLiteral("Top"), -1) && ok;
+    } else {
+        ok = ini.writeInteger(form, QStringLiteral("Height"), height()) && ok;
+        ok = ini.writeInteger(form, QStringLiteral("Width"), width()) && ok;
+        ok = ini.writeInteger(form, QStringLiteral("Top"), y()) && ok;
+        ok = ini.writeInteger(form, QStringLiteral("Left"), x()) && ok;
+    }
+    ok = ini.writeInteger(form, QStringLiteral("HtmlBar"), htmlBarTag_) && ok;
+    ok = ini.writeInteger(QStringLiteral("HtmlBar"), QStringLiteral("Position"), htmlPagePosition_) && ok;
+    ok = ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("Tab"), tabWidthIndex_) && ok;
+    ok = ini.writeBool(form, QStringLiteral("ToolBar"), !ui->ToolBar->isHidden()) && ok;
+    ok = ini.eraseSection(QStringLiteral("Custom")) && ok;
+    for (int i = 1; i <= 16; ++i) {
+        const QString key = QStringLiteral("Color") + QChar(64 + i);
+        ok = ini.writeString(QStringLiteral("Custom"), key, customColors_.value(i - 1)) && ok;
+    }
+    if (!ok) {
+        // The documents are closed already; the window still closes, but the user knows.
+        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
+                                     QStringLiteral("設定を保存できませんでした。\r\n") + ini.path() +
+                                         QStringLiteral("\r\n") + ini.lastError(),
+                                     Platform::Buttons::Ok);
+    }
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize()
+{
+    if (tabCount() == 0 || !activeBox_)
+        return;
+    activeBox_->beginUpdate();
+    activeBox_->setInnerMargin(6, 4);
+    activeBox_->endUpdate();
+    activeBox_->setFocus();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this && FormKeyDown(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::FormKeyDown(QKeyEvent *event)
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab walk the document tabs, wrapping around.
+    if (tabCount() < 2)
+        return false;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    int step = 0;
+    if (event->key() == Qt::Key_Tab && mods == Qt::ControlModifier)
+        step = 1;
+    else if ((event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab)
+             && mods == (Qt::ControlModifier | Qt::ShiftModifier))
+        step = -1;
+    if (step == 0)
+        return false;
+    const int n = tabCount();
+    selectTabQuietly((activeIndex() + step + n) % n);
+    PageControlChange();
+    return true;
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TMainForm::openStartupFiles(const QStringList &arguments)
+{
+    if (arguments.isEmpty()) {
+        // The start-up file sets open here once file sets exist.
+        return;
+    }
+    for (const QString &argument : arguments) {
+        // Made absolute now: a later command may change the current folder.
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        OpenDocument(path);
+    }
+    if (tabCount() > 0) {
+        selectTabQuietly((activeIndex() + 1) % tabCount());
+        PageControlChange();
+    }
+}
+
+// ---------------------------------------------------------------- documents
+
+int TMainForm::tabCount() const
+{
+    return ui->PageControl->count();
+}
+
+int TMainForm::activeIndex() const
+{
+    return ui->PageControl->currentIndex();
+}
+
+QString TMainForm::ActiveDocumentName() const
+{
+    const int i = activeIndex();
+    return i >= 0 && i < documentNames_.size() ? documentNames_.at(i) : QString();
+}
+
+EditBox *TMainForm::EditBoxOfTab(int index) const
+{
+    return qobject_cast<EditBox *>(ui->PageControl->widget(index));
+}
+
+QString TMainForm::TabCaptionOf(int index) const
+{
+    return ui->PageControl->tabText(index);
+}
+
+void TMainForm::selectTabQuietly(int index)
+{
+    tabSignalsQuiet_ = true;
+    ui->PageControl->setCurrentIndex(index);
+    tabSignalsQuiet_ = false;
+    activeBox_ = EditBoxOfTab(index);
+}
+
+EditBox *TMainForm::CreateEditBox()
+{
+    auto *box = new EditBox;
+    box->setBoxColor(memoColor_, editorTextColor_);
+    box->setFont(editorFont_);
+    box->setTabSpaces(tabSpaces_);
+    box->setModified(false);
+    box->setProperty("browseFlag", 0);
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this](const QPoint &) {
+        ui->MemoPopup->exec(QCursor::pos());
+    });
+    const bool wrap = wordWrap_ == 1;
+    ui->OptWordWrap->setChecked(wrap);
+    box->setWordWrap(wrap);
+    connect(box->document(), &QTextDocument::modificationChanged, this, [this](bool) { UpdateModifiedMark(); });
+    connect(box, &QPlainTextEdit::copyAvailable, this, [this, box](bool yes) {
+        if (box != activeBox_)
+            return;
+        setItemEnabled(QStringLiteral("EditCutSpd"), yes);
+        setItemEnabled(QStringLiteral("EditCopySpd"), yes);
+        MenuEditClick();
+    });
+    return box;
+}
+
+bool TMainForm::loadInto(EditBox *box, const QString &name)
+{
+    DocumentFile::Loaded loaded;
+    QString error;
+    if (!DocumentFile::load(name, tabSpaces_, loaded, &error)) {
+        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
+                                     QStringLiteral("\"") + name + QStringLiteral("\" を開けませんでした。\r\n") + error,
+                                     Platform::Buttons::Ok);
+        return false;
+    }
+    box->beginUpdate();
+    box->setPlainText(loaded.text);
+    box->setSelection(0, 0);
+    box->setModified(false);
+    box->endUpdate();
+    if (loaded.duplicates) {
+        ShowInfo(QStringLiteral("\"") + fileNamePart(name) +
+                 QStringLiteral("\" には同じ文字を表す二通りの文字コード（NEC と IBM の拡張文字）が含まれています。\r\n"
+                                "保存すると、それらの文字は標準の文字コードで書き込まれます。"));
+    }
+    return true;
+}
+
+void TMainForm::OpenDocument(const QString &name)
+{
+    EditBox *box = CreateEditBox();
+    const bool titled = name != NewPage;
+    tabSignalsQuiet_ = true;
+    const int index = ui->PageControl->addTab(box, titled ? fileNamePart(name) : NewPage);
+    ui->PageControl->setCurrentIndex(index);
+    tabSignalsQuiet_ = false;
+    activeBox_ = box;
+    documentNames_.append(name);
+
+    if (titled && !loadInto(box, name)) {
+        // Nothing of an unreadable file stays behind.
+        removeTab(index);
+        if (tabCount() > 0)
+            selectTabQuietly(std::min(index, tabCount() - 1));
+        else
+            activeBox_ = nullptr;
+        undo_.invalidate();
+        UpdateModifiedMark();
+        UpdateToolButtons();
+        UpdateTitle();
+        FormResize();
+        return;
+    }
+
+    setItemEnabled(QStringLiteral("HtmlBarSpd"), true);
+    const bool shown = htmlBarTag_ == 1;
+    ui->ToolPanel->setVisible(shown);
+    ui->HtmlBar->setChecked(shown);
+    ui->HtmlBarSpd->setChecked(shown);
+    undo_.invalidate();
+    UpdateModifiedMark();
+    UpdateToolButtons();
+    UpdateTitle();
+    FormResize();
+}
+
+void TMainForm::removeTab(int index)
+{
+    QWidget *page = ui->PageControl->widget(index);
+    tabSignalsQuiet_ = true;
+    ui->PageControl->removeTab(index);
+    tabSignalsQuiet_ = false;
+    documentNames_.removeAt(index);
+    if (page == activeBox_)
+        activeBox_ = nullptr;
+    delete page;
+}
+
+bool TMainForm::CheckNotOpen(const QString &name)
+{
+    if (documentNames_.contains(name)) {
+        ShowInfo(QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" は編集中です。"));
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::OpenChecked(const QString &name)
+{
+    if (!CheckNotOpen(name))
+        return;
+    // The history list records the name here once it exists.
+    OpenDocument(name);
+}
+
+void TMainForm::selectTab(int index)
+{
+    if (index >= 0 && index < tabCount() && index != activeIndex())
+        ui->PageControl->setCurrentIndex(index); // runs the tab change handler
+}
+
+void TMainForm::PageControlChange()
+{
+    activeBox_ = EditBoxOfTab(activeIndex());
+    UpdateTitle();
+    FormResize();
+    UpdateModifiedMark();
+    undo_.invalidate();
+}
+
+void TMainForm::UpdateModifiedMark()
+{
+    if (tabCount() > 0 && activeBox_) {
+        const bool modified = activeBox_->isModified();
+        setItemEnabled(QStringLiteral("FileSaveSpeed"), modified);
+        panels_[1]->setText(modified ? ModifiedMark : QString());
+    } else {
+        setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
+        panels_[1]->setText(QString());
+    }
+    refreshEnabling();
+}
+
+void TMainForm::UpdateTitle()
+{
+    if (tabCount() > 0) {
+        panels_[2]->setText(QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
+        const QString name = ActiveDocumentName();
+        setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
+        applicationTitle_ = fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
+    } else {
+        applicationTitle_ = AppTitle;
+        setWindowTitle(applicationTitle_);
+        ui->ToolPanel->hide();
+        setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
+        panels_[2]->setText(QString());
+    }
+    // The task bar shows the icon text.
+    setWindowIconText(applicationTitle_);
+}
+
+void TMainForm::FileNewClick()
+{
+    OpenDocument(NewPage);
+}
+
+void TMainForm::FileOpenClick()
+{
+    if (tabCount() > 0 && activeBox_ && activeBox_->property("browseFlag").toInt() == 0) {
+        openFolder_ = folderPart(ActiveDocumentName());
+        activeBox_->setProperty("browseFlag", 1);
+    }
+    Platform::FileRequest request;
+    request.title = QStringLiteral("ファイルを開く");
+    request.folder = openFolder_;
+    request.filters = openFilters(openFilterUsed_);
+    request.defaultSuffix = QStringLiteral("txt");
+    const Platform::FileAnswer answer = Platform::instance().openFiles(this, request, true);
+    // After every use the dialog opens where the user last was.
+    openFilterUsed_ = true;
+    openFolder_.clear();
+    if (answer.files.isEmpty())
+        return;
+    QStringList files;
+    for (const QString &f : answer.files)
+        files << QFileInfo(f).absoluteFilePath();
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString &f : files)
+        OpenChecked(f);
+}
+
+bool TMainForm::writeDocument(EditBox *box, const QString &name)
+{
+    int unencodable = 0;
+    const QByteArray bytes = DocumentFile::serialize(box->text(), &unencodable);
+    if (unencodable > 0) {
+        const Platform::Answer a = Platform::instance().message(
+            this, Platform::MessageKind::Warning, AppTitle,
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
+                QString::number(unencodable) + QStringLiteral(" 文字あります。\r\nそれらを \"?\" に置き換えて保存しますか?"),
+            Platform::Buttons::YesNo);
+        if (a != Platform::Answer::Yes)
+            return false;
+    }
+    QString error;
+    if (!DocumentFile::save(name, bytes, &error)) {
+        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
+                                     QStringLiteral("\"") + name + QStringLiteral("\" に保存できませんでした。\r\n") + error,
+                                     Platform::Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool TMainForm::saveActive(bool showNotice)
+{
+    if (tabCount() == 0 || !activeBox_)
+        return false;
+    const QString name = ActiveDocumentName();
+    if (name == NewPage)
+        return saveAsActive();
+    if (!writeDocument(activeBox_, name))
+        return false;
+    if (showNotice) {
+        auto *notice = new TResultDlg(this);
+        PlaceCentered(notice);
+        notice->show();
+    }
+    activeBox_->setModified(false);
+    UpdateModifiedMark();
+    UpdateTitle();
+    return true;
+}
+
+void TMainForm::FileSaveClick()
+{
+    saveActive(true);
+}
+
+bool TMainForm::saveAsActive()
+{
+    if (tabCount() == 0 || !activeBox_)
+        return false;
+    const QString name = ActiveDocumentName();
+    const bool untitled = name == NewPage;
+    Platform::FileRequest request;
+    request.title = QStringLiteral("名前を付けて保存");
+    request.filters = saveFilters();
+    if (!untitled) {
+        request.folder = folderPart(name);
+        request.fileName = fileNamePart(name);
+    } else {
+        request.folder = ProfileStore(iniPath()).readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), programFolder_);
+        request.fileName = NewPage;
+    }
+    const Platform::FileAnswer answer = Platform::instance().saveFile(this, request);
+    if (answer.files.isEmpty())
+        return false;
+    QString newName = QFileInfo(answer.files.first()).absoluteFilePath();
+    if (QFileInfo(newName).suffix().isEmpty()) {
+        QString completed = newName;
+        if (answer.filterIndex == 0)
+            completed += QStringLiteral(".html");
+        else if (answer.filterIndex == 1)
+            completed += QStringLiteral(".txt");
+        // The dialog asked about the name as typed only.
+        if (completed != newName && QFileInfo::exists(completed)) {
+            const Platform::Answer a = Platform::instance().message(
+                this, Platform::MessageKind::Information, Messages::InfoTitle,
+                QStringLiteral("\"") + fileNamePart(completed) + QStringLiteral("\" は既に存在します。\r\n置き換えますか?"),
+                Platform::Buttons::YesNo);
+            if (a != Platform::Answer::Yes)
+                return false;
+        }
+        newName = completed;
+    }
+    if (!writeDocument(activeBox_, newName))
+        return false;
+    const int index = activeIndex();
+    if (untitled) {
+        documentNames_[index] = newName;
+        activeBox_->setModified(false);
+        UpdateTitle();
+        ui->PageControl->setTabText(index, fileNamePart(newName));
+        UpdateModifiedMark();
+        undo_.invalidate();
+        return true;
+    }
+    EditBox *box = CreateEditBox();
+    tabSignalsQuiet_ = true;
+    ui->PageControl->insertTab(index + 1, box, fileNamePart(newName));
+    tabSignalsQuiet_ = false;
+    documentNames_.insert(index + 1, newName);
+    if (!loadInto(box, newName)) {
+        removeTab(index + 1);
+        PageControlChange();
+        return true; // the file itself was written
+    }
+    selectTabQuietly(index + 1);
+    PageControlChange();
+    return true;
+}
+
+void TMainForm::FileSaveAsClick()
+{
+    saveAsActive();
+}
+
+Platform::Answer TMainForm::askModified(bool crOnly)
+{
+    const QString tail = crOnly ? QStringLiteral("\"\rこのファイルは変更されています。\r保存しますか?")
+                                : QStringLiteral("\"\r\nこのファイルは変更されています。\r\n保存しますか?");
+    return Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle,
+                                        QStringLiteral("\"") + fileNamePart(ActiveDocumentName()) + tail,
+                                        Platform::Buttons::YesNoCancel, QPoint(width() / 2, height() / 2));
+}
+
+void TMainForm::closeActiveTab(int index)
+{
+    if (tabCount() == 1) {
+        removeTab(index);
+        activeBox_ = nullptr;
+        UpdateTitle();
+        UpdateModifiedMark();
+        undo_.invalidate();
+        UpdateToolButtons();
+        return;
+    }
+    const int next = (index + 1) % tabCount();
+    selectTabQuietly(next);
+    removeTab(index);
+    PageControlChange();
+}
+
+void TMainForm::FileCloseClick()
+{
+    if (tabCount() == 0 || !activeBox_)
+        return;
+    const int index = activeIndex();
+    if (activeBox_->isModified()) {
+        const Platform::Answer a = askModified(false);
+        if (a == Platform::Answer::Cancel)
+            return;
+        // A cancelled or failed save keeps the tab and its text.
+        if (a == Platform::Answer::Yes && !saveActive(true))
+            return;
+    }
+    closeActiveTab(index);
+}
+
+bool TMainForm::SaveIfModified()
+{
+    if (!activeBox_ || !activeBox_->isModified())
+        return true;
+    const QString name = ActiveDocumentName();
+    if (name == NewPage)
+        return saveAsActive();
+    if (!writeDocument(activeBox_, name))
+        return false;
+    activeBox_->setModified(false);
+    UpdateModifiedMark();
+    return true;
+}
+
+void TMainForm::CloseWithPrompt()
+{
+    closeContinue_ = true;
+    if (tabCount() == 0 || !activeBox_)
+        return;
+    const int index = activeIndex();
+    if (activeBox_->isModified()) {
+        const Platform::Answer a = askModified(true);
+        if (a == Platform::Answer::Cancel) {
+            closeContinue_ = false;
+            return;
+        }
+        if (a == Platform::Answer::Yes && !SaveIfModified()) {
+            closeContinue_ = false;
+            return;
+        }
+    }
+    closeActiveTab(index);
+}
+
+void TMainForm::FileAllCloseClick()
+{
+    const int n = tabCount();
+    for (int i = 0; i < n; ++i) {
+        CloseWithPrompt();
+        if (!closeContinue_)
+            break;
+    }
+    UpdateTitle();
+}
+
+void TMainForm::FileExitClick()
+{
+    close();
+}
+
+void TMainForm::HelpAboutClick()
+{
+    TAboutBox about(this);
+    PlaceUpperThird(&about);
+    Platform::instance().execDialog(&about);
+}
+
+void TMainForm::SelectAndShow(int line, int column, int length)
+{
+    if (!activeBox_)
+        return;
+    const int start = activeBox_->posFromLine(line);
+    if (start < 0)
+        return;
+    activeBox_->setSelection(start + column, length);
+    activeBox_->ensureCursorVisible();
+    const int first = activeBox_->firstVisibleLine();
+    activeBox_->horizontalScrollBar()->setValue(0);
+    int v = (line - first) / 2;
+    if (v == 0)
+        v = -5;
+    activeBox_->scrollBy(std::max(column - 5, 0), v);
+}
+
+QString TMainForm::FileSizeText(const QString &name)
+{
+    const QFileInfo info(name);
+    if (!info.exists() || !info.isFile())
+        return QStringLiteral("不明");
+    const qint64 size = info.size();
+    const qint64 unit = size <= 1048576 ? 1024 : 1048576;
+    const QString unitText = size <= 1048576 ? QStringLiteral("KB") : QStringLiteral("MB");
+    return QString::number(size / unit) + QLatin1Char('.') + QString::number(size % unit).left(2) + unitText;
+}
+
+// ---------------------------------------------------------------- placement and messages
+
+void TMainForm::PlaceAtCursor(QWidget *dialog) const
+{
+    dialog->adjustSize();
+    dialog->move(DialogPlacement::atCursor(frameGeometry(), dialog->frameGeometry().size(), QCursor::pos()));
+}
+
+void TMainForm::PlaceUpperThird(QWidget *dialog) const
+{
+    dialog->adjustSize();
+    dialog->move(DialogPlacement::upperThird(frameGeometry(), dialog->frameGeometry().size()));
+}
+
+void TMainForm::PlaceCentered(QWidget *dialog) const
+{
+    dialog->adjustSize();
+    dialog->move(DialogPlacement::centered(frameGeometry(), dialog->frameGeometry().size()));
+}
+
+void TMainForm::PlaceBottomRight(QWidget *dialog) const
+{
+    dialog->adjustSize();
+    dialog->move(DialogPlacement::bottomRight(frameGeometry(), dialog->frameGeometry().size()));
+}
+
+void TMainForm::ShowInfo(const QString &text)
+{
+    Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle, text,
+                                 Platform::Buttons::Ok, QPoint(x() + 180, y() + 150));
+}
+
+void TMainForm::ShowNotYetNotice()
+{
+    const QPoint c = QCursor::pos();
+    Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle,
+                                 QStringLiteral("現在作成中です。"), Platform::Buttons::Ok,
+                                 QPoint(c.x() - 30, c.y() - 90));
+}

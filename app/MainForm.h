@@ -1,0 +1,173 @@
+#pragma once
+
+#include "app/StartupSettings.h"
+#include "editing/UndoSnapshot.h"
+#include "platform/Platform.h"
+
+#include <QMainWindow>
+#include <QSet>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class EditBox;
+class ProfileStore;
+class QAbstractButton;
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+
+namespace Ui {
+class TMainForm;
+}
+
+// The main window: documents in tabs, menus, tool bars, status bar and settings.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static inline const QString NewPage = QStringLiteral("NewPage");
+    static inline const QString AppTitle = QStringLiteral("Tagwell");
+
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The start-up steps that follow the window's creation: the files of the command
+    // line, or the start-up file sets when there are none.
+    void openStartupFiles(const QStringList &arguments);
+
+    // Documents
+    void OpenDocument(const QString &name);
+    bool CheckNotOpen(const QString &name);
+    void OpenChecked(const QString &name);
+    QString ActiveDocumentName() const;
+    EditBox *EditBoxOfTab(int index) const;
+    QString TabCaptionOf(int index) const;
+    EditBox *activeBox() const { return activeBox_; }
+    int tabCount() const;
+    int activeIndex() const;
+    const QStringList &documentNames() const { return documentNames_; }
+    void SelectAndShow(int line, int column, int length);
+    static QString FileSizeText(const QString &name);
+
+    // Commands
+    void FileNewClick();
+    void FileOpenClick();
+    void FileSaveClick();
+    void FileSaveAsClick();
+    void FileCloseClick();
+    void FileAllCloseClick();
+    void FileExitClick();
+    void HelpAboutClick();
+    void PageControlChange();
+    // What a click on tab index does.
+    void selectTab(int index);
+    // The window sees keys first: Ctrl+Tab and Ctrl+Shift+Tab; true when consumed.
+    bool FormKeyDown(QKeyEvent *event);
+    bool SaveIfModified();
+    void CloseWithPrompt();
+
+    void UpdateModifiedMark();
+    void UpdateTitle();
+    void UpdateToolButtons();
+    void FormResize();
+    void LayoutStatusBar();
+    void LoadPreviewKeys();
+    void SetTabWidth(int index);
+
+    // Menu enabling, run when each menu opens (and kept current for the short-cuts).
+    void MenuFileClick();
+    void MenuEditClick();
+    void MenuHtmlClick();
+    void MenuCSSClick();
+    void MenuSearchClick();
+    void MenuOptionClick();
+    void MenuToolClick();
+    void PagePopupPopup();
+
+    // Placement of dialogs and the shared messages.
+    void PlaceAtCursor(QWidget *dialog) const;
+    void PlaceUpperThird(QWidget *dialog) const;
+    void PlaceCentered(QWidget *dialog) const;
+    void PlaceBottomRight(QWidget *dialog) const;
+    void ShowInfo(const QString &text);
+    void ShowNotYetNotice();
+
+    // State the Parts keep in the Tag of menu items and controls.
+    int tagCase() const { return tagCase_; }
+    int styleCase() const { return styleCase_; }
+    int wordWrap() const { return wordWrap_; }
+    int tabWidthIndex() const { return tabWidthIndex_; }
+    QString tabSpaces() const { return tabSpaces_; }
+    int htmlBarTag() const { return htmlBarTag_; }
+    int htmlPagePosition() const { return htmlPagePosition_; }
+    bool closeContinue() const { return closeContinue_; }
+    UndoSnapshot &undoSnapshot() { return undo_; }
+    QStringList &customColors() { return customColors_; }
+    QString programFolder() const { return programFolder_; }
+    QString iniPath() const;
+    QString applicationTitle() const { return applicationTitle_; }
+    QString statusText(int panel) const;
+    Ui::TMainForm *form() const { return ui; }
+
+    // A command whose handler is connected; every other item stays disabled.
+    bool isBuilt(QObject *item) const { return built_.contains(item); }
+    // Connects a menu item, tool button or pop-up item (by object name) to one operation.
+    void bind(const QString &name, const std::function<void()> &operation);
+    void setItemEnabled(QObject *item, bool on);
+    void setItemEnabled(const QString &name, bool on);
+    QObject *item(const QString &name) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool FormCloseQuery();
+    void LoadSettings();
+    void applyFonts(const StartupSettings &s);
+    void bindCommands();
+    void disableUnbuilt();
+    void refreshEnabling();
+    EditBox *CreateEditBox();
+    void selectTabQuietly(int index);
+    void removeTab(int index);
+    void closeActiveTab(int index);
+    bool writeDocument(EditBox *box, const QString &name);
+    bool saveActive(bool showNotice);
+    bool saveAsActive();
+    bool loadInto(EditBox *box, const QString &name);
+    Platform::Answer askModified(bool crOnly);
+    void refreshDate();
+
+    Ui::TMainForm *ui;
+    QStringList documentNames_;
+    UndoSnapshot undo_;
+    EditBox *activeBox_ = nullptr;
+    QString programFolder_;
+    QString homeFolder_;
+    QColor memoColor_ = Qt::white;
+    QColor editorTextColor_ = Qt::black;
+    QFont editorFont_;
+    QFont statusFont_;
+    QFont pageTabFont_;
+    bool closeContinue_ = true;
+    int tagCase_ = 1;
+    int styleCase_ = 0;
+    int wordWrap_ = 0;
+    int tabWidthIndex_ = 0;
+    QString tabSpaces_ = QStringLiteral("  ");
+    int htmlBarTag_ = 1;
+    int htmlPagePosition_ = 0;
+    QStringList customColors_;
+    QString applicationTitle_ = AppTitle;
+    QString openFolder_;
+    bool openFilterUsed_ = false;
+    QLabel *panels_[4] = {};
+    QTimer timer_;
+    QSet<QObject *> built_;
+    bool tabSignalsQuiet_ = false;
+};

@@ -1,0 +1,13 @@
+#include "app/MainForm.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tagwell"));
+    TMainForm window;
+    window.openStartupFiles(QApplication::arguments().mid(1));
+    window.show();
+    return app.exec();
+}

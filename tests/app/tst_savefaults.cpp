@@ -1,0 +1,169 @@
+// Saving into a disk that says no: the old file stays, the edit stays, the user is told why.
+#include "ShellFixture.h"
+
+#include "app/EditBox.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+bool run(const QStringList &args)
+{
+    QProcess p;
+    p.start(args.first(), args.mid(1));
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// A small tmpfs of our own; mounting needs privileges a test machine may not grant.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &where) : where_(where)
+    {
+        QDir().mkpath(where_);
+        mounted_ = run({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                        QStringLiteral("size=64k"), QStringLiteral("tmpfs"), where_});
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            run({QStringLiteral("umount"), QStringLiteral("-l"), where_});
+    }
+    bool mounted() const { return mounted_; }
+    bool remount(const QString &options)
+    {
+        return run({QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,") + options, where_});
+    }
+
+private:
+    QString where_;
+    bool mounted_ = false;
+};
+
+void typeInto(EditBox *box, const QString &text)
+{
+    QTextCursor c = box->textCursor();
+    c.insertText(text);
+    box->setTextCursor(c);
+}
+} // namespace
+
+class TestSaveFaults : public QObject
+{
+    Q_OBJECT
+private:
+    // The save failed as it should: old bytes, edit kept, marked modified, reason shown.
+    void verifyRefused(ShellFixture &fx, const QString &file, const QByteArray &oldBytes, const QString &expectedText)
+    {
+        TMainForm &f = fx.form();
+        QVERIFY(!fx.platform().messages.isEmpty());
+        const auto &m = fx.platform().messages.last();
+        QCOMPARE(m.kind, Platform::MessageKind::Warning);
+        QVERIFY2(m.text.contains(file), qPrintable(m.text));
+        QVERIFY2(m.text.section(QLatin1String("\r\n"), 1).size() > 0, "the message gives a reason");
+        QCOMPARE(ShellFixture::readFile(file), oldBytes);
+        QVERIFY(f.activeBox()->isModified());
+        QCOMPARE(f.statusText(1), QStringLiteral("変更あり"));
+        QCOMPARE(f.activeBox()->text(), expectedText);
+        QVERIFY(!f.findChild<QDialog *>(QStringLiteral("TResultDlg"))); // no save notice
+    }
+
+private Q_SLOTS:
+    void fullDiskThenRoomAgain()
+    {
+        ShellFixture fx;
+        SmallDisk disk(fx.path(QStringLiteral("disk")));
+        if (!disk.mounted())
+            QSKIP("mounting a small tmpfs is not permitted here; the full-disk case is not checked");
+        const QString file = fx.writeFile(QStringLiteral("disk/a.html"), "old");
+        TMainForm &f = fx.form();
+        f.OpenDocument(file);
+        const QString big(100 * 1024, QLatin1Char('x'));
+        typeInto(f.activeBox(), big);
+        f.FileSaveClick();
+        verifyRefused(fx, file, "old", big + QStringLiteral("old"));
+        QCOMPARE(QDir(fx.path(QStringLiteral("disk"))).entryList(QDir::Files), QStringList{QStringLiteral("a.html")});
+        QVERIFY(disk.remount(QStringLiteral("size=1m")));
+        f.FileSaveClick();
+        QCOMPARE(ShellFixture::readFile(file), (big + QStringLiteral("old")).toLatin1());
+        QVERIFY(!f.activeBox()->isModified());
+    }
+
+    void readOnlyFolder()
+    {
+        ShellFixture fx;
+        SmallDisk disk(fx.path(QStringLiteral("ro")));
+        if (!disk.mounted())
+            QSKIP("mounting a small tmpfs is not permitted here; the read-only folder case is not checked");
+        const QString file = fx.writeFile(QStringLiteral("ro/a.html"), "old");
+        TMainForm &f = fx.form();
+        f.OpenDocument(file);
+        typeInto(f.activeBox(), QStringLiteral("new "));
+        QVERIFY(disk.remount(QStringLiteral("ro")));
+        f.FileSaveClick();
+        verifyRefused(fx, file, "old", QStringLiteral("new old"));
+        // Close, yes: the failed save keeps the tab.
+        fx.platform().messageAnswers.push_back(Platform::Answer::Yes);
+        f.FileCloseClick();
+        QCOMPARE(f.tabCount(), 1);
+        QVERIFY(disk.remount(QStringLiteral("rw")));
+        f.FileSaveClick();
+        QCOMPARE(ShellFixture::readFile(file), QByteArray("new old"));
+    }
+
+    void readOnlyFileKeepsItsBytes()
+    {
+        ShellFixture fx;
+        const QString file = fx.writeFile(QStringLiteral("a.html"), "old");
+        TMainForm &f = fx.form();
+        f.OpenDocument(file);
+        typeInto(f.activeBox(), QStringLiteral("new "));
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        f.FileSaveClick();
+        verifyRefused(fx, file, "old", QStringLiteral("new old"));
+    }
+
+    void vanishedFolderAndNameNowAFolder()
+    {
+        ShellFixture fx;
+        QDir().mkpath(fx.path(QStringLiteral("sub")));
+        const QString inSub = fx.writeFile(QStringLiteral("sub/a.html"), "a");
+        const QString plain = fx.writeFile(QStringLiteral("b.html"), "b");
+        TMainForm &f = fx.form();
+        f.OpenDocument(inSub);
+        typeInto(f.activeBox(), QStringLiteral("1"));
+        QVERIFY(QDir(fx.path(QStringLiteral("sub"))).removeRecursively());
+        f.FileSaveClick();
+        verifyRefused(fx, inSub, QByteArray(), QStringLiteral("1a"));
+
+        f.OpenDocument(plain);
+        typeInto(f.activeBox(), QStringLiteral("2"));
+        QVERIFY(QFile::remove(plain));
+        QVERIFY(QDir().mkdir(plain));
+        f.FileSaveClick();
+        QVERIFY(fx.platform().messages.last().text.contains(plain));
+        QVERIFY(f.activeBox()->isModified());
+        QVERIFY(QFileInfo(plain).isDir());
+    }
+
+    void saveKeepsPermissions()
+    {
+        ShellFixture fx;
+        const QString file = fx.writeFile(QStringLiteral("p.html"), "p");
+        const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeOwner | QFile::ExeUser;
+        QVERIFY(QFile::setPermissions(file, perms));
+        TMainForm &f = fx.form();
+        f.OpenDocument(file);
+        typeInto(f.activeBox(), QStringLiteral("q"));
+        f.FileSaveClick();
+        QCOMPARE(ShellFixture::readFile(file), QByteArray("qp"));
+        QCOMPARE(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 perms & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
+    }
+};
+
+QTEST_MAIN(TestSaveFaults)
+#include "tst_savefaults.moc"
