@@ -81,6 +81,8 @@ QStringList saveFilters()
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
 {
+    // The tool button images live in the library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(images);
     ui->setupUi(this);
     setWindowTitle(AppTitle);
     setWindowIconText(AppTitle);
