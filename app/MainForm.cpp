@@ -139,6 +139,12 @@ TMainForm::~TMainForm()
     delete ui;
 }
 
+EditContext TMainForm::editContext()
+{
+    Q_ASSERT(activeBox_);
+    return EditContext{*activeBox_, undo_, tagCase_, styleCase_, tabSpaces_};
+}
+
 QString TMainForm::iniPath() const
 {
     return programFolder_ + QStringLiteral("TW.ini");
@@ -450,6 +456,7 @@ bool TMainForm::FormCloseQuery()
     ok = ini.writeInteger(QStringLiteral("HtmlBar"), QStringLiteral("Position"), htmlPagePosition_) && ok;
     ok = ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("Tab"), tabWidthIndex_) && ok;
     ok = ini.writeBool(form, QStringLiteral("ToolBar"), !ui->ToolBar->isHidden()) && ok;
+    Q_EMIT shuttingDown(ini);
     ok = ini.eraseSection(QStringLiteral("Custom")) && ok;
     for (int i = 1; i <= 16; ++i) {
         const QString key = QStringLiteral("Color") + QChar(64 + i);
@@ -530,7 +537,10 @@ void TMainForm::openStartupFiles(const QStringList &arguments)
     for (const QString &argument : arguments) {
         // Made absolute now: a later command may change the current folder.
         const QString path = QFileInfo(argument).absoluteFilePath();
-        OpenDocument(path);
+        if (shortcutFileHandler_ && path.endsWith(QLatin1String(".url")))
+            shortcutFileHandler_(path);
+        else
+            OpenDocument(path);
     }
     if (tabCount() > 0) {
         selectTabQuietly((activeIndex() + 1) % tabCount());
@@ -597,6 +607,7 @@ EditBox *TMainForm::CreateEditBox()
         setItemEnabled(QStringLiteral("EditCopySpd"), yes);
         MenuEditClick();
     });
+    Q_EMIT editBoxCreated(box);
     return box;
 }
 
@@ -686,7 +697,7 @@ void TMainForm::OpenChecked(const QString &name)
 {
     if (!CheckNotOpen(name))
         return;
-    // The history list records the name here once it exists.
+    Q_EMIT openingChecked(name);
     OpenDocument(name);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/StartupSettings.h"
+#include "editing/EditContext.h"
 #include "editing/UndoSnapshot.h"
 #include "platform/Platform.h"
 
@@ -120,6 +121,19 @@ public:
     void setItemEnabled(const QString &name, bool on);
     QObject *item(const QString &name) const;
 
+    // The active document as the editing commands see it; only while a tab is open.
+    EditContext editContext();
+    // Command groups of their own subsystems hook in here.
+    void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
+
+Q_SIGNALS:
+    // A file the user chose is about to open (the history records it).
+    void openingChecked(const QString &name);
+    // A new editing box exists (drop targets, key handling of other command groups).
+    void editBoxCreated(EditBox *box);
+    // Settings other command groups keep are written at shutdown.
+    void shuttingDown(ProfileStore &ini);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -170,4 +184,5 @@ private:
     QTimer timer_;
     QSet<QObject *> built_;
     bool tabSignalsQuiet_ = false;
+    std::function<void(const QString &)> shortcutFileHandler_;
 };
