@@ -139,6 +139,18 @@ TMainForm::~TMainForm()
     delete ui;
 }
 
+bool TMainForm::settingsWritten(bool ok, const ProfileStore &ini)
+{
+    if (ok || settingsFailureShown_)
+        return ok;
+    settingsFailureShown_ = true;
+    Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
+                                 QStringLiteral("設定を保存できませんでした。このまま使えますが、設定の変更は保存されません。\r\n") +
+                                     ini.lastError(),
+                                 Platform::Buttons::Ok);
+    return ok;
+}
+
 EditContext TMainForm::editContext()
 {
     Q_ASSERT(activeBox_);
@@ -462,13 +474,7 @@ bool TMainForm::FormCloseQuery()
         const QString key = QStringLiteral("Color") + QChar(64 + i);
         ok = ini.writeString(QStringLiteral("Custom"), key, customColors_.value(i - 1)) && ok;
     }
-    if (!ok) {
-        // The documents are closed already; the window still closes, but the user knows.
-        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
-                                     QStringLiteral("設定を保存できませんでした。\r\n") + ini.path() +
-                                         QStringLiteral("\r\n") + ini.lastError(),
-                                     Platform::Buttons::Ok);
-    }
+    settingsWritten(ok, ini);
     return true;
 }
 

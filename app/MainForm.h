@@ -121,6 +121,10 @@ public:
     void setItemEnabled(const QString &name, bool on);
     QObject *item(const QString &name) const;
 
+    // Every settings write reports here: the first failure of a run is shown to the user,
+    // later ones are not (the program keeps working without its settings).
+    bool settingsWritten(bool ok, const ProfileStore &ini);
+
     // The active document as the editing commands see it; only while a tab is open.
     EditContext editContext();
     // Command groups of their own subsystems hook in here.
@@ -185,4 +189,5 @@ private:
     QSet<QObject *> built_;
     bool tabSignalsQuiet_ = false;
     std::function<void(const QString &)> shortcutFileHandler_;
+    bool settingsFailureShown_ = false;
 };
