@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/About.h"
+#include "app/CommandGroups.h"
 #include "app/DialogPlacement.h"
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
@@ -125,12 +126,14 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::refreshEnabling);
 
     bindCommands();
-    disableUnbuilt();
     LoadSettings();
     LayoutStatusBar();
+    CommandGroups::installAll(*this);
+    disableUnbuilt();
     qApp->installEventFilter(this);
     UpdateTitle();
     UpdateModifiedMark();
+    UpdateToolButtons();
 }
 
 TMainForm::~TMainForm()
@@ -186,6 +189,11 @@ void TMainForm::bind(const QString &name, const std::function<void()> &operation
         qFatal("no command item named %s", qPrintable(name));
     }
     built_.insert(obj);
+    // Available from now on; the enabling rules narrow it to the current state.
+    if (auto *a = qobject_cast<QAction *>(obj))
+        a->setEnabled(true);
+    else
+        static_cast<QWidget *>(obj)->setEnabled(true);
 }
 
 void TMainForm::setItemEnabled(QObject *obj, bool on)

@@ -104,6 +104,11 @@ public:
     QString tabSpaces() const { return tabSpaces_; }
     int htmlBarTag() const { return htmlBarTag_; }
     int htmlPagePosition() const { return htmlPagePosition_; }
+    void setWordWrapSetting(int value) { wordWrap_ = value; }
+    void setHtmlBarTag(int value) { htmlBarTag_ = value; }
+    void setHtmlPagePosition(int value) { htmlPagePosition_ = value; }
+    void setTagCase(int value) { tagCase_ = value; }
+    void setStyleCase(int value) { styleCase_ = value; }
     bool closeContinue() const { return closeContinue_; }
     UndoSnapshot &undoSnapshot() { return undo_; }
     QStringList &customColors() { return customColors_; }
@@ -118,6 +123,8 @@ public:
     // Connects a menu item, tool button or pop-up item (by object name) to one operation.
     void bind(const QString &name, const std::function<void()> &operation);
     void setItemEnabled(QObject *item, bool on);
+    // Applies every enabling rule to the current state.
+    void refreshEnabling();
     void setItemEnabled(const QString &name, bool on);
     QObject *item(const QString &name) const;
 
@@ -149,7 +156,6 @@ private:
     void applyFonts(const StartupSettings &s);
     void bindCommands();
     void disableUnbuilt();
-    void refreshEnabling();
     EditBox *CreateEditBox();
     void selectTabQuietly(int index);
     void removeTab(int index);
