@@ -16,6 +16,11 @@ void StringEditBox::replaceRange(int start, int length, const QString &replaceme
 {
     start = std::clamp(start, 0, int(text_.size()));
     length = std::clamp(length, 0, int(text_.size()) - start);
+    ++changes_.replaceCalls;
+    changes_.removedChars += length;
+    changes_.insertedChars += int(replacement.size());
+    if (updateDepth_ <= 0)
+        ++changes_.callsOutsideUpdate;
     text_.replace(start, length, replacement);
     hasOwnUndo_ = false;
     modified_ = true;
@@ -24,6 +29,9 @@ void StringEditBox::replaceRange(int start, int length, const QString &replaceme
 
 void StringEditBox::setWholeText(const QString &text)
 {
+    ++changes_.wholeTextCalls;
+    if (updateDepth_ <= 0)
+        ++changes_.callsOutsideUpdate;
     text_ = text;
     hasOwnUndo_ = false;
     setSelection(0, 0);

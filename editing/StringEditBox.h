@@ -30,6 +30,19 @@ public:
     void type(const QString &typed);
     int updateDepth() const { return updateDepth_; }
 
+    // What the programmatic changes cost, for checking that commands replace only
+    // what changes: calls, characters removed and put in, and whole-text loads.
+    struct Changes
+    {
+        int replaceCalls = 0;
+        int removedChars = 0;
+        int insertedChars = 0;
+        int wholeTextCalls = 0;
+        int callsOutsideUpdate = 0; // replaceRange or setWholeText with redrawing not held off
+    };
+    const Changes &changes() const { return changes_; }
+    void resetChanges() { changes_ = Changes(); }
+
 private:
     QString text_;
     int selStart_ = 0;
@@ -38,4 +51,5 @@ private:
     QString ownUndo_; // text before the last typing
     bool hasOwnUndo_ = false;
     int updateDepth_ = 0;
+    Changes changes_;
 };

@@ -1,9 +1,37 @@
 #include "editing/UndoSnapshot.h"
 
 #include "editing/IEditBox.h"
+#include "editing/RangeEdit.h"
+
+#include <algorithm>
 
 void UndoSnapshot::take(const IEditBox &box)
 {
     savedCaret_ = box.selStart();
     savedLines_ = box.lines();
+}
+
+void UndoSnapshot::undo(IEditBox &box)
+{
+    if (box.canUndo()) {
+        box.undo();
+        return;
+    }
+    swap(box);
+}
+
+bool UndoSnapshot::swap(IEditBox &box)
+{
+    if (!isHeld())
+        return false;
+    const QString current = box.text();
+    const QString saved = savedText();
+    {
+        EditBoxUpdateGuard guard(box);
+        if (current != saved)
+            RangeEdit::replace(box, 0, current, saved);
+        box.setSelection(std::min(savedCaret_, int(saved.size())), 0);
+    }
+    savedLines_ = current.split(QLatin1Char('\n'));
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class IEditBox;
@@ -14,6 +15,18 @@ public:
     bool isHeld() const { return savedCaret_ >= 0; }
     int savedCaret() const { return savedCaret_; }
     const QStringList &savedLines() const { return savedLines_; }
+    // The saved lines as the box holds text: one '\n' between lines.
+    QString savedText() const { return savedLines_.join(QLatin1Char('\n')); }
+
+    // The Undo command: the box's own undo of the user's typing wins; otherwise
+    // a held snapshot is swapped with the box's text (so a second Undo redoes).
+    void undo(IEditBox &box);
+
+    // Puts the saved text into the box and keeps the box's text as the new saved
+    // text. Only the stretch between the two texts' common start and common end
+    // is replaced. The caret goes to the saved caret, nothing selected; the saved
+    // caret stays. Returns false, changing nothing, when no snapshot is held.
+    bool swap(IEditBox &box);
 
 private:
     QStringList savedLines_;
