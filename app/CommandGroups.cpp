@@ -1,8 +1,9 @@
 #include "app/CommandGroups.h"
 
+#include "app/EditingCommands.h"
 #include "app/MainForm.h"
 
 void CommandGroups::installAll(TMainForm &form)
 {
-    Q_UNUSED(form);
+    new EditingCommands(form);
 }

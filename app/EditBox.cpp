@@ -174,6 +174,19 @@ void EditBox::scrollBy(int columns, int lines)
     }
 }
 
+bool EditBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && windowShortcut_) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeyCombination combo(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+        if (windowShortcut_(QKeySequence(combo))) {
+            event->ignore(); // the window's short-cut takes the key
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void EditBox::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;

@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 // The editing box of one document tab: plain text, the Tab key typed as spaces,
 // Ctrl+Up and Ctrl+Down scrolling, and the IEditBox view the commands work on.
 class EditBox : public QPlainTextEdit, public IEditBox
@@ -38,14 +40,20 @@ public:
     void beginUpdate() override;
     void endUpdate() override;
 
+    // Asked for every short-cut candidate: true when the window has a command for it,
+    // which then runs instead of the box's own handling of the key.
+    void setWindowShortcutTest(std::function<bool(const QKeySequence &)> test) { windowShortcut_ = std::move(test); }
+
     int firstVisibleLine() const;
     // Scrolls the view by whole lines and columns of the average character width.
     void scrollBy(int columns, int lines);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString tabSpaces_ = QStringLiteral("  ");
     int updateDepth_ = 0;
+    std::function<bool(const QKeySequence &)> windowShortcut_;
 };

@@ -6,6 +6,7 @@
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
 #include "app/Result.h"
+#include "editing/MenuEnabling.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProgramFolder.h"
 
@@ -268,6 +269,7 @@ void TMainForm::refreshEnabling()
     MenuSearchClick();
     MenuOptionClick();
     MenuToolClick();
+    MemoPopupPopup();
     PagePopupPopup();
 }
 
@@ -284,14 +286,34 @@ void TMainForm::MenuFileClick()
 void TMainForm::MenuEditClick()
 {
     const bool open = tabCount() > 0 && activeBox_;
-    const int sel = open ? activeBox_->selLength() : 0;
-    for (const char *name : {"EditUndo", "EditSelectAll", "EditLineCopy", "EditLineDel"})
-        setItemEnabled(QLatin1String(name), open);
-    setItemEnabled(QStringLiteral("EditPaste"), open && Platform::instance().clipboardHasText());
-    for (const char *name : {"EditCut", "EditCopy", "EditDel"})
-        setItemEnabled(QLatin1String(name), open && sel > 0);
-    for (const char *name : {"EditIndent", "EditUnIndent"})
-        setItemEnabled(QLatin1String(name), open);
+    const MenuEnabling::EditMenu e =
+        MenuEnabling::editMenu(tabCount(), open ? activeBox_->selLength() : 0, open && Platform::instance().clipboardHasText());
+    setItemEnabled(QStringLiteral("EditUndo"), e.undo);
+    setItemEnabled(QStringLiteral("EditCut"), e.cut);
+    setItemEnabled(QStringLiteral("EditCopy"), e.copy);
+    setItemEnabled(QStringLiteral("EditPaste"), e.paste);
+    setItemEnabled(QStringLiteral("EditDel"), e.del);
+    setItemEnabled(QStringLiteral("EditLineCopy"), e.lineCopy);
+    setItemEnabled(QStringLiteral("EditLineDel"), e.lineDelete);
+    setItemEnabled(QStringLiteral("EditIndent"), e.indent);
+    setItemEnabled(QStringLiteral("EditUnIndent"), e.unindent);
+    setItemEnabled(QStringLiteral("EditSelectAll"), e.selectAll);
+    // The paste button follows the Paste menu item.
+    setItemEnabled(QStringLiteral("EditPasteSpeed"), e.paste);
+}
+
+void TMainForm::MemoPopupPopup()
+{
+    const bool open = tabCount() > 0 && activeBox_;
+    const MenuEnabling::MemoPopup m =
+        MenuEnabling::memoPopup(open ? activeBox_->selLength() : 0, open && Platform::instance().clipboardHasText());
+    setItemEnabled(QStringLiteral("PopPaste"), m.paste);
+    setItemEnabled(QStringLiteral("PopCut"), m.cut);
+    setItemEnabled(QStringLiteral("PopCopy"), m.copy);
+    setItemEnabled(QStringLiteral("PopAddTemp"), m.addTemp);
+    setItemEnabled(QStringLiteral("PopTagCut"), m.tagCut);
+    setItemEnabled(QStringLiteral("PopUpperCase"), m.upperCase);
+    setItemEnabled(QStringLiteral("PopLowerCase"), m.lowerCase);
 }
 
 namespace {
@@ -322,7 +344,19 @@ void TMainForm::MenuSearchClick()
 
 void TMainForm::MenuToolClick()
 {
-    enableDirectItems(this, ui->MenuTool, tabCount() > 0);
+    const bool open = tabCount() > 0 && activeBox_;
+    const MenuEnabling::ToolMenu t = MenuEnabling::toolMenu(tabCount(), open ? activeBox_->selLength() : 0);
+    setItemEnabled(QStringLiteral("AddTemp"), t.addTemp);
+    setItemEnabled(QStringLiteral("ToolUpper"), t.toolUpper);
+    setItemEnabled(QStringLiteral("ToolLower"), t.toolLower);
+    setItemEnabled(QStringLiteral("ToolTagCut"), t.toolTagCut);
+    setItemEnabled(QStringLiteral("ToolDate"), t.toolDate);
+    setItemEnabled(QStringLiteral("ToolTagTemplate"), t.toolTagTemplate);
+    for (QMenu *sub : {ui->ToolTag, ui->ToolTemp}) {
+        const auto entries = sub->actions();
+        for (int i = 1; i < entries.size(); ++i)
+            setItemEnabled(entries.at(i), t.subMenuEntries);
+    }
 }
 
 void TMainForm::MenuOptionClick()
@@ -400,6 +434,18 @@ void TMainForm::applyFonts(const StartupSettings &s)
     for (QLabel *panel : panels_)
         panel->setFont(statusFont_);
     ui->PageControl->tabBar()->setFont(pageTabFont_);
+}
+
+bool TMainForm::hasEnabledShortcut(const QKeySequence &keys) const
+{
+    // The window's own short-cuts win over the box's built-in keys (Ctrl+Z runs the
+    // program's Undo, Shift+Enter the line break), as long as their item is available.
+    const auto actions = findChildren<QAction *>();
+    for (const QAction *a : actions) {
+        if (a->isEnabled() && !a->menu() && a->shortcuts().contains(keys))
+            return true;
+    }
+    return false;
 }
 
 void TMainForm::LoadPreviewKeys()
@@ -608,8 +654,10 @@ EditBox *TMainForm::CreateEditBox()
     box->setProperty("browseFlag", 0);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this](const QPoint &) {
+        MemoPopupPopup();
         ui->MemoPopup->exec(QCursor::pos());
     });
+    box->setWindowShortcutTest([this](const QKeySequence &keys) { return hasEnabledShortcut(keys); });
     const bool wrap = wordWrap_ == 1;
     ui->OptWordWrap->setChecked(wrap);
     box->setWordWrap(wrap);
@@ -619,7 +667,7 @@ EditBox *TMainForm::CreateEditBox()
             return;
         setItemEnabled(QStringLiteral("EditCutSpd"), yes);
         setItemEnabled(QStringLiteral("EditCopySpd"), yes);
-        MenuEditClick();
+        refreshEnabling();
     });
     Q_EMIT editBoxCreated(box);
     return box;

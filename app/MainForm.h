@@ -87,6 +87,8 @@ public:
     void MenuOptionClick();
     void MenuToolClick();
     void PagePopupPopup();
+    void MemoPopupPopup();
+    bool hasEnabledShortcut(const QKeySequence &keys) const;
 
     // Placement of dialogs and the shared messages.
     void PlaceAtCursor(QWidget *dialog) const;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+#include <functional>
+
+class TMainForm;
+
+// Binds the tag editing engine to the main window: fixed tags, the Edit menu,
+// colours, case and line tools, and the tag and style case settings.
+class EditingCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EditingCommands(TMainForm &form);
+
+    // The comment commands want the comment input box when the engine says so;
+    // atCursor: started from the tool button. Until a handler is set they say so.
+    void setCommentBoxHandler(std::function<void(bool atCursor)> handler) { commentBox_ = std::move(handler); }
+
+    void runFixedTag(const QString &name);
+    void runEditTool(const QString &name);
+    void runColorCommand(const QString &name);
+    void EditCutClick();
+    void EditCopyClick();
+    void EditPasteClick();
+    void EditDelClick();
+    void EditSelectAllClick();
+    void setTagCase(int value);
+    void setStyleCase(int value);
+
+    // The text as a paste puts it into the box: every line break as the box holds it.
+    static QString pastedText(const QString &clipboard);
+
+private:
+    TMainForm &form_;
+    std::function<void(bool)> commentBox_;
+    QColor lastColor_ = Qt::black;
+};
