@@ -1,0 +1,59 @@
+// A document's file, read for the editing box and written back: only the line ends (to CR LF)
+// and the tab characters (to the tab spaces) may change, and text read back stays the same.
+#include "FuzzCheck.h"
+#include "FuzzInput.h"
+
+#include "app/DocumentFile.h"
+#include "platform/Cp932Codec.h"
+
+#include <QString>
+
+namespace {
+
+// The file as saving should write it back, worked out on the bytes: CR, LF and CR LF are
+// never part of a double-byte character in CP932, and neither is the tab.
+QByteArray normalised(const QByteArray &bytes, const QByteArray &tabSpaces)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char b = bytes[i];
+        if (b == '\r') {
+            out += "\r\n";
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else if (b == '\n') {
+            out += "\r\n";
+        } else if (b == '\t') {
+            out += tabSpaces;
+        } else {
+            out += b;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzInput input(data, size);
+    const QByteArray tabSpaces(2 + input.byte() % 7, ' '); // the tab widths the menu offers
+    const QByteArray bytes = input.rest();
+
+    const DocumentFile::Loaded loaded = DocumentFile::prepare(bytes, QString::fromLatin1(tabSpaces));
+    FUZZ_CHECK(!loaded.text.contains(QLatin1Char('\r')));
+    FUZZ_CHECK(!loaded.text.contains(QLatin1Char('\t')));
+
+    int unencodable = -1;
+    const QByteArray saved = DocumentFile::serialize(loaded.text, &unencodable);
+    FUZZ_CHECK(unencodable == 0);
+    if (!loaded.duplicates)
+        FUZZ_CHECK(saved == normalised(bytes, tabSpaces));
+
+    // Opened again, the saved file shows the same text and saves to the same bytes.
+    const DocumentFile::Loaded again = DocumentFile::prepare(saved, QString::fromLatin1(tabSpaces));
+    FUZZ_CHECK(again.text == loaded.text);
+    FUZZ_CHECK(!again.duplicates);
+    FUZZ_CHECK(DocumentFile::serialize(again.text) == saved);
+    return 0;
+}
