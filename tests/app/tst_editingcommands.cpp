@@ -8,6 +8,7 @@
 #include "ui_MainForm.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QTest>
 #include <QToolButton>
 
@@ -176,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(!action(f, "EditUndo")->isEnabled() || f.tabCount() > 0);
     }
 
-    void commentWithoutInputBoxSaysSo()
+    void commentWrapsOrAsksForTheText()
     {
         ShellFixture fx;
         TMainForm &f = fx.form();
@@ -184,9 +185,17 @@ private Q_SLOTS:
         box->setSelection(0, 4);
         action(f, "aComment")->trigger();
         QVERIFY(box->text().startsWith(QLatin1String("<!--")));
+        QCOMPARE(fx.platform().unscripted, 0);
+        const QString before = box->text();
         box->setSelection(0, 0);
-        action(f, "aComment")->trigger(); // wants the comment box
-        QCOMPARE(fx.platform().messages.last().text, QStringLiteral("現在作成中です。"));
+        bool asked = false;
+        fx.platform().dialogScripts.push_back([&asked](QDialog *) {
+            asked = true;
+            return int(QDialog::Rejected);
+        });
+        action(f, "aComment")->trigger(); // no selection: the comment input box asks
+        QVERIFY(asked);
+        QCOMPARE(box->text(), before);
     }
 };
 
