@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class TMainForm;
+
+// The table wizard and the table tag options, from the menu, the tool buttons and the pop-up.
+class TableCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TableCommands(TMainForm &form);
+
+    void TableWizardClick();   // every entry: PlaceUpperThird
+    void tTagOptionClick();    // menu and pop-up: main window left + 200, top + 100
+    void TblOptSpdClick();     // tool button: PlaceAtCursor
+
+private:
+    void runTagOptions(bool atCursor);
+
+    TMainForm &form_;
+};
