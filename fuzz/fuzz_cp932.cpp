@@ -77,7 +77,11 @@ void textRoundTrip(const QString &text)
         expected += readBack;
         i = next;
     }
-    FUZZ_CHECK(encoded == joined);
+    // After a raw lead byte the encoder may pick another code of the same character so
+    // that the two do not pair; only text without raw bytes must match code by code.
+    if (!raw)
+        FUZZ_CHECK(encoded == joined);
+    FUZZ_CHECK(encoded.size() == joined.size());
     FUZZ_CHECK(unencodable == missing);
     // A raw lead byte may pair with the byte written after it, so only text without them
     // is sure to read back.

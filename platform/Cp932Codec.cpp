@@ -1,5 +1,6 @@
 #include "platform/Cp932Codec.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -25,6 +26,40 @@ constexpr std::array<quint8, 256> LeadRow = [] {
     return rows;
 }();
 static_assert(sizeof(kDoubleByte) / sizeof(kDoubleByte[0]) == 60);
+
+// Whether lead and the byte after it read as one double-byte character.
+inline bool pairs(uchar lead, uchar next)
+{
+    const int row = LeadRow[lead];
+    return row && kDoubleByte[row - 1][next] != 0;
+}
+
+// The lead byte a raw-byte character stands for, or 0.
+inline uchar rawLeadOf(char16_t c)
+{
+    if (c < Cp932Codec::RawByteFirst || c > Cp932Codec::RawByteLast)
+        return 0;
+    const uchar b = static_cast<uchar>(c - RawByteBase);
+    return Cp932Codec::isLeadByte(b) ? b : 0;
+}
+
+// The code to write for c (standard code `standard`) right after the stray lead byte `lead`:
+// the standard code unless its first byte would pair with the stray byte, in which case the
+// first alternative code that keeps them apart. Without one the standard code stays, as
+// nothing else could be written.
+quint16 codeAfterRawLead(uchar lead, char16_t c, quint16 standard)
+{
+    if (!pairs(lead, static_cast<uchar>(standard > 0xFF ? standard >> 8 : standard)))
+        return standard;
+    const auto *const end = std::end(kAlternative);
+    auto it = std::lower_bound(std::begin(kAlternative), end, c,
+                               [](const Cp932Alternative &a, char16_t ch) { return a.character < ch; });
+    for (; it != end && it->character == c; ++it) {
+        if (!pairs(lead, static_cast<uchar>(it->code >> 8)))
+            return it->code;
+    }
+    return standard;
+}
 
 // Widens the ASCII bytes at src; returns how many there were (stops at the first other byte).
 // dst must have room for as many characters as there are bytes left.
@@ -111,7 +146,11 @@ QString Cp932Codec::decode(QByteArrayView bytes, Report *report)
             if (const int row = LeadRow[b]; row && end - src >= 2) {
                 const uchar t = src[1];
                 if (const char16_t c = kDoubleByte[row - 1][t]) {
-                    if ((kNonStandard[row - 1][t >> 5] >> (t & 31)) & 1u)
+                    // An alternative code counts only if saving would change it: after a
+                    // stray lead byte, encode may keep exactly this code.
+                    if (((kNonStandard[row - 1][t >> 5] >> (t & 31)) & 1u)
+                        && !(dst > begin && rawLeadOf(dst[-1])
+                             && codeAfterRawLead(rawLeadOf(dst[-1]), c, kEncode[c]) == (b << 8 | t)))
                         duplicates = true;
                     *dst++ = c;
                     src += 2;
@@ -151,14 +190,23 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
     const char16_t *src = text.utf16();
     const char16_t *const end = src + n;
     int missing = 0;
+    // The stray lead byte just written (a raw-byte character), or 0. What follows it must
+    // not start with a byte that pairs with it, or the file would read back differently.
+    uchar rawLead = 0;
 
     while (src < end) {
         const qsizetype ascii = narrowAscii(src, end, dst);
         src += ascii;
         dst += ascii;
+        if (ascii)
+            rawLead = 0;
         while (src < end && *src >= 0x80) {
             const char16_t c = *src++;
-            if (const quint16 code = kEncode[c]) {
+            if (quint16 code = kEncode[c]) {
+                if (rawLead) {
+                    code = codeAfterRawLead(rawLead, c, code);
+                    rawLead = 0;
+                }
                 if (code > 0xFF)
                     *dst++ = static_cast<uchar>(code >> 8);
                 *dst++ = static_cast<uchar>(code);
@@ -166,6 +214,7 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
             }
             if (c >= RawByteFirst && c <= RawByteLast) {
                 *dst++ = static_cast<uchar>(c - RawByteBase);
+                rawLead = rawLeadOf(c);
                 continue;
             }
             // A surrogate pair is one character outside the BMP: one '?'.
@@ -173,6 +222,7 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
                 ++src;
             *dst++ = '?';
             ++missing;
+            rawLead = 0;
         }
     }
 

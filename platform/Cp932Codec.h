@@ -16,7 +16,8 @@ public:
     struct Report
     {
         // A character was written with one of CP932's alternative codes (e.g. NEC-selected
-        // IBM extensions); encoding writes the standard code instead.
+        // IBM extensions) that encoding will replace by the standard code. Not set for an
+        // alternative code right after a stray lead byte that encoding keeps (see encode).
         bool duplicates = false;
         // Some bytes were not CP932 and are kept as raw-byte characters.
         bool invalidBytes = false;
@@ -32,6 +33,11 @@ public:
     static QString decode(QByteArrayView bytes, Report *report = nullptr);
     // Characters CP932 cannot hold become '?'; unencodable (when given) counts them.
     // A character outside the Basic Multilingual Plane counts as one.
+    // After a raw-byte character that is a lead byte, a character whose standard code would
+    // pair with that byte is written in an alternative code that does not, if it has one, so
+    // that decode(encode(decode(bytes))) == decode(bytes) for all bytes. Text that decoding
+    // cannot produce (a raw lead byte typed before "A", say) may still read back differently:
+    // the raw byte means that byte and nothing else, so there is no other way to write it.
     static QByteArray encode(QStringView text, int *unencodable = nullptr);
     // True for 0x81-0x9F and 0xE0-0xFC, the bytes that begin a double-byte character.
     static constexpr bool isLeadByte(unsigned char b)

@@ -284,7 +284,13 @@ bool ProfileText::setValue(const QString &section, const QString &key, const QSt
     if (!encodeLine(keyName + u'=' + stored, keyBytes, error))
         return false;
     // Parsed back from its bytes, so that the text holds what a later read of the file sees.
+    // A stray lead byte can pair with the byte written after it, so what is read back may
+    // differ from what was given; such a write would be lost, so it is refused.
     Line keyLine = parseLine(keyBytes, CrLf);
+    if (keyLine.kind != Kind::Key || keyLine.name != keyName)
+        return fail(error, QStringLiteral("キー名「%1」は INI ファイルに書き込んでも読み戻せないため書き込めません。").arg(keyName));
+    if (keyLine.value != value)
+        return fail(error, QStringLiteral("値「%1」は INI ファイルに書き込んでも読み戻せないため書き込めません。").arg(value));
 
     const int header = findSection(sectionName);
     if (header >= 0) {
@@ -308,8 +314,12 @@ bool ProfileText::setValue(const QString &section, const QString &key, const QSt
     QByteArray headerBytes;
     if (!encodeLine(u'[' + sectionName + u']', headerBytes, error))
         return false;
+    // A name ending in a stray lead byte pairs with the "]".
+    Line headerLine = parseLine(headerBytes, CrLf);
+    if (headerLine.kind != Kind::Section || headerLine.name != sectionName)
+        return fail(error, QStringLiteral("セクション名「%1」は INI ファイルに書き込んでも読み戻せないため書き込めません。").arg(sectionName));
     terminateLine(int(m_lines.size()) - 1);
-    m_lines.append(parseLine(headerBytes, CrLf));
+    m_lines.append(headerLine);
     m_lines.append(keyLine);
     return true;
 }

@@ -41,7 +41,8 @@ public:
     // as the caller spells them. A value that would not read back as given (blanks at
     // either end, or enclosed in a pair of quotes) is written inside double quotes, which
     // the reader removes again. Refuses, leaving the text unchanged, names or values that
-    // cannot be stored: line breaks, an "=" in a key, characters without a CP932 code.
+    // cannot be stored: line breaks, an "=" in a key, characters without a CP932 code, and
+    // anything that would read back otherwise (a stray lead byte pairing with the next byte).
     bool setValue(const QString &section, const QString &key, const QString &value,
                   QString *error = nullptr);
     // Removes every section of that name: its header and all lines up to the next header.

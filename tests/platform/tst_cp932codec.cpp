@@ -65,6 +65,11 @@ private Q_SLOTS:
     void lineBreaksPassThrough();
     void asciiRunsOfEveryLength();
     void randomBytesRoundTrip();
+    void strayLeadByteBeforeCharacter_data();
+    void strayLeadByteBeforeCharacter();
+    void strayLeadByteBeforeEveryCode();
+    void reopenedTextReadsTheSame_data();
+    void reopenedTextReadsTheSame();
     void leadBytes();
     void tableMatchesGenerator();
 };
@@ -392,16 +397,121 @@ void TestCp932Codec::randomBytesRoundTrip()
         const QString text = Cp932Codec::decode(bytes, &report);
         QVERIFY(text.size() <= bytes.size());
         if (report.duplicates) {
-            // Alternative codes come back as the standard ones and the text stays the same;
-            // not so beside a raw lead byte, which may pair with a standard code's first byte.
-            if (!report.invalidBytes)
-                QCOMPARE(Cp932Codec::decode(Cp932Codec::encode(text)), text);
+            // Alternative codes come back as the standard ones and the text stays the same.
+            Cp932Codec::Report again;
+            QCOMPARE(Cp932Codec::decode(Cp932Codec::encode(text), &again), text);
+            QVERIFY(!again.duplicates);
             continue;
         }
         QCOMPARE(Cp932Codec::encode(text), bytes);
         ++exact;
     }
     QVERIFY(exact > 20);
+}
+
+void TestCp932Codec::strayLeadByteBeforeCharacter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("readsBack");
+
+    const QString raw81 = raw(0x81);
+    // "Ⅰ": standard 87 54, but 81 87 is "∞"; its IBM code FA 4A is written instead.
+    QTest::newRow("alternative code written") << QString(raw81 + u'Ⅰ') << bytesOf({0x81, 0xFA, 0x4A}) << true;
+    QTest::newRow("other lead bytes") << QString(raw(0x84) + u'Ⅰ' + raw(0xEA) + u'Ⅰ')
+                                      << bytesOf({0x84, 0xFA, 0x4A, 0xEA, 0xFA, 0x4A}) << true;
+    // "∵": 81 E6, then 87 9A (81 81 and 81 87 both pair), then FA 5B.
+    QTest::newRow("second alternative") << QString(raw81 + u'∵') << bytesOf({0x81, 0xFA, 0x5B}) << true;
+    QTest::newRow("standard code that does not pair") << QString(raw(0x98) + u'∵') << bytesOf({0x98, 0x81, 0xE6}) << true;
+    QTest::newRow("ASCII between") << QString(raw81 + u'x' + u'Ⅰ') << bytesOf({0x81, 'x', 0x87, 0x54}) << false;
+    QTest::newRow("only the next character") << QString(raw81 + u'Ⅰ' + u'Ⅰ')
+                                             << bytesOf({0x81, 0xFA, 0x4A, 0x87, 0x54}) << true;
+    // Nothing better is possible: every code of "Ⅰ" pairs with user-defined lead byte F0,
+    // "亜" and "A" have one code each, and a raw byte is that byte. Decoding never yields these.
+    QTest::newRow("no code keeps apart") << QString(raw(0xF0) + u'Ⅰ') << bytesOf({0xF0, 0x87, 0x54}) << false;
+    QTest::newRow("single code") << QString(raw81 + u'亜') << bytesOf({0x81, 0x88, 0x9F}) << false;
+    QTest::newRow("ASCII") << QString(raw81 + u'A') << bytesOf({0x81, 'A'}) << false;
+    QTest::newRow("raw lead byte") << QString(raw81 + raw81) << bytesOf({0x81, 0x81}) << false;
+}
+
+void TestCp932Codec::strayLeadByteBeforeCharacter()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, readsBack);
+    QCOMPARE(Cp932Codec::encode(text), bytes);
+    Cp932Codec::Report report;
+    const QString back = Cp932Codec::decode(bytes, &report);
+    QCOMPARE(back == text, readsBack);
+    if (readsBack)
+        QVERIFY(!report.duplicates); // saving keeps these bytes, so nothing to warn about
+}
+
+void TestCp932Codec::strayLeadByteBeforeEveryCode()
+{
+    // Every stray lead byte before every double-byte code it does not pair with: saved
+    // unchanged, the file reads back the same, and bytes not reported as duplicates stay.
+    int kept = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!Cp932Codec::isLeadByte(uchar(lead)))
+            continue;
+        for (int code = 0x8140; code <= 0xFCFC; ++code) {
+            const QByteArray bytes = bytesOf({lead, code >> 8, code & 0xFF});
+            Cp932Codec::Report report;
+            const QString text = Cp932Codec::decode(bytes, &report);
+            if (text.size() != 2 || text[0] != raw(lead)[0] || isRaw(text[1]))
+                continue;
+            const QByteArray saved = Cp932Codec::encode(text);
+            Cp932Codec::Report again;
+            if (Cp932Codec::decode(saved, &again) != text)
+                QFAIL(qPrintable(QStringLiteral("%1 saves as %2").arg(QString::fromLatin1(bytes.toHex()),
+                                                                     QString::fromLatin1(saved.toHex()))));
+            QVERIFY(!again.duplicates);
+            QCOMPARE(saved == bytes, !report.duplicates);
+            if (!report.duplicates && bytes.mid(1) != Cp932Codec::encode(text.mid(1)))
+                ++kept;
+        }
+    }
+    // Alternative codes kept because the standard code would pair (81 FA 4A among them).
+    QVERIFY(kept > 0);
+}
+
+void TestCp932Codec::reopenedTextReadsTheSame_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // The fuzzer's finding, and byte strings seeded towards stray lead bytes and codes with
+    // alternatives (rows 0x81, 0x87, 0xED, 0xEE, 0xFA-0xFC).
+    QTest::newRow("fuzz: raw lead then alternative code") << bytesOf({0x81, 0xFA, 0x4A});
+    QRandomGenerator random(0x932);
+    static const int leads[] = {0x81, 0x84, 0x87, 0x88, 0x98, 0xEA, 0xED, 0xEE, 0xF0, 0xFA, 0xFC};
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes;
+        const int length = int(random.bounded(1, 40));
+        for (int i = 0; i < length; ++i) {
+            const quint32 kind = random.bounded(4);
+            if (kind == 0)
+                bytes += char(random.bounded(0x20, 0x80));
+            else if (kind == 1)
+                bytes += char(random.bounded(0x80, 0x100));
+            else
+                bytes += char(leads[random.bounded(int(std::size(leads)))]);
+        }
+        QTest::addRow("random %d", round) << bytes;
+    }
+}
+
+void TestCp932Codec::reopenedTextReadsTheSame()
+{
+    QFETCH(QByteArray, bytes);
+    Cp932Codec::Report report;
+    const QString text = Cp932Codec::decode(bytes, &report);
+    const QByteArray saved = Cp932Codec::encode(text);
+    Cp932Codec::Report again;
+    QCOMPARE(Cp932Codec::decode(saved, &again), text);
+    QVERIFY(!again.duplicates);
+    if (!report.duplicates)
+        QCOMPARE(saved, bytes);
+    QCOMPARE(Cp932Codec::encode(Cp932Codec::decode(saved)), saved);
 }
 
 void TestCp932Codec::leadBytes()

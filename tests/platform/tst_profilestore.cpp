@@ -518,6 +518,13 @@ void TestProfileStore::valuesReadBackAsWritten_data()
     QTest::newRow("semicolon") << ";not a comment" << QByteArray("k=;not a comment\r\n");
     QTest::newRow("brackets") << "[x]" << QByteArray("k=[x]\r\n");
     QTest::newRow("backslash trail byte") << QStringLiteral("表示") << QByteArray("k=\x95\x5C\x8E\xA6\r\n");
+    // As read from the bytes 81 FA 4A: a stray lead byte, then "Ⅰ" in its IBM code, which is
+    // kept because the standard 87 54 would pair with the stray byte.
+    QTest::newRow("stray lead byte, then alternative code")
+        << QString(QChar(char16_t(0xF781))) + QChar(char16_t(0x2160)) << QByteArray("k=\x81\xFA\x4A\r\n");
+    QTest::newRow("stray lead byte at the end") << QString(QChar(char16_t(0xF781))) << QByteArray("k=\x81\r\n");
+    QTest::newRow("stray lead byte before the closing quote")
+        << QString(u' ' + QChar(char16_t(0xF781))) << QByteArray("k=\" \x81\"\r\n");
 }
 
 void TestProfileStore::valuesReadBackAsWritten()
@@ -553,6 +560,13 @@ void TestProfileStore::refusedWrites_data()
     QTest::newRow("value outside CP932") << "Form" << "Top" << QStringLiteral("한국");
     QTest::newRow("emoji in value") << "Form" << "Top" << QStringLiteral("a\U0001F600");
     QTest::newRow("section outside CP932") << QStringLiteral("한") << "k" << "v";
+    // A stray lead byte (raw-byte character) that would pair with the byte written after it.
+    const QString rawF0(QChar(char16_t(0xF7F0)));
+    const QString raw81(QChar(char16_t(0xF781)));
+    QTest::newRow("section ending in a lead byte") << QString(u'A' + rawF0) << "k" << "v";
+    QTest::newRow("CP932 section ending in a lead byte") << QString(QStringLiteral("日本") + raw81) << "k" << "v";
+    QTest::newRow("key with a lead byte before ASCII") << "Form" << QString(raw81 + u'x') << "v";
+    QTest::newRow("value with a lead byte before ASCII") << "Form" << "Top" << QString(raw81 + u'A');
 }
 
 void TestProfileStore::refusedWrites()
