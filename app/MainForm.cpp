@@ -820,15 +820,7 @@ void TMainForm::FileOpenClick()
         openFolder_ = folderPart(ActiveDocumentName());
         activeBox_->setProperty("browseFlag", 1);
     }
-    Platform::FileRequest request;
-    request.title = QStringLiteral("ファイルを開く");
-    request.folder = openFolder_;
-    request.filters = openFilters(openFilterUsed_);
-    request.defaultSuffix = QStringLiteral("txt");
-    const Platform::FileAnswer answer = Platform::instance().openFiles(this, request, true);
-    // After every use the dialog opens where the user last was.
-    openFilterUsed_ = true;
-    openFolder_.clear();
+    const Platform::FileAnswer answer = runOpenDialog(openFolder_);
     if (answer.files.isEmpty())
         return;
     QStringList files;
@@ -839,6 +831,20 @@ void TMainForm::FileOpenClick()
     });
     for (const QString &f : files)
         OpenChecked(f);
+}
+
+Platform::FileAnswer TMainForm::runOpenDialog(const QString &folder)
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("ファイルを開く");
+    request.folder = folder;
+    request.filters = openFilters(openFilterUsed_);
+    request.defaultSuffix = QStringLiteral("txt");
+    const Platform::FileAnswer answer = Platform::instance().openFiles(this, request, true);
+    // After every use the dialog opens where the user last was.
+    openFilterUsed_ = true;
+    openFolder_.clear();
+    return answer;
 }
 
 bool TMainForm::writeDocument(EditBox *box, const QString &name)

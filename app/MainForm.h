@@ -68,6 +68,8 @@ public:
     // The window sees keys first: Ctrl+Tab and Ctrl+Shift+Tab; true when consumed.
     bool FormKeyDown(QKeyEvent *event);
     bool SaveIfModified();
+    // The shared open dialog (several files, the shell's filters), reset after each use.
+    Platform::FileAnswer runOpenDialog(const QString &folder);
     void CloseWithPrompt();
 
     void UpdateModifiedMark();

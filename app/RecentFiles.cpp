@@ -166,14 +166,8 @@ void RecentFiles::HistoryItemClick(QAction *item)
 
 void RecentFiles::OpenHomeClick()
 {
-    Platform::FileRequest request;
-    request.title = QStringLiteral("ファイルを開く");
-    request.folder = ProfileStore(form_.iniPath())
-                         .readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), form_.programFolder());
-    request.filters = {QStringLiteral("HTMLファイル (*.htm *.html)"), QStringLiteral("テキストファイル (*.txt)"),
-                       QStringLiteral("その他 (*)")};
-    request.defaultSuffix = QStringLiteral("txt");
-    const Platform::FileAnswer answer = Platform::instance().openFiles(&form_, request, true);
+    const Platform::FileAnswer answer = form_.runOpenDialog(
+        ProfileStore(form_.iniPath()).readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), form_.programFolder()));
     if (answer.files.isEmpty())
         return;
     QStringList files;

@@ -1,48 +1,15 @@
 // Saving into a disk that says no: the old file stays, the edit stays, the user is told why.
 #include "ShellFixture.h"
+#include "SmallDisk.h"
 
 #include "app/EditBox.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-bool run(const QStringList &args)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// A small tmpfs of our own; mounting needs privileges a test machine may not grant.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(const QString &where) : where_(where)
-    {
-        QDir().mkpath(where_);
-        mounted_ = run({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                        QStringLiteral("size=64k"), QStringLiteral("tmpfs"), where_});
-    }
-    ~SmallDisk()
-    {
-        if (mounted_)
-            run({QStringLiteral("umount"), QStringLiteral("-l"), where_});
-    }
-    bool mounted() const { return mounted_; }
-    bool remount(const QString &options)
-    {
-        return run({QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,") + options, where_});
-    }
-
-private:
-    QString where_;
-    bool mounted_ = false;
-};
-
 void typeInto(EditBox *box, const QString &text)
 {
     QTextCursor c = box->textCursor();
@@ -75,7 +42,7 @@ private Q_SLOTS:
     void fullDiskThenRoomAgain()
     {
         ShellFixture fx;
-        SmallDisk disk(fx.path(QStringLiteral("disk")));
+        SmallDisk disk(fx.path(QStringLiteral("disk")), QStringLiteral("64k"));
         if (!disk.mounted())
             QSKIP("mounting a small tmpfs is not permitted here; the full-disk case is not checked");
         const QString file = fx.writeFile(QStringLiteral("disk/a.html"), "old");
@@ -95,7 +62,7 @@ private Q_SLOTS:
     void readOnlyFolder()
     {
         ShellFixture fx;
-        SmallDisk disk(fx.path(QStringLiteral("ro")));
+        SmallDisk disk(fx.path(QStringLiteral("ro")), QStringLiteral("64k"));
         if (!disk.mounted())
             QSKIP("mounting a small tmpfs is not permitted here; the read-only folder case is not checked");
         const QString file = fx.writeFile(QStringLiteral("ro/a.html"), "old");

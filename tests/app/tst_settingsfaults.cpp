@@ -1,6 +1,7 @@
 // A program folder that cannot be written: the program goes on with its settings in memory,
 // says once that they cannot be saved, and still asks about and saves every document.
 #include "ShellFixture.h"
+#include "SmallDisk.h"
 
 #include "app/EditBox.h"
 
@@ -12,38 +13,6 @@
 using Answer = Platform::Answer;
 
 namespace {
-bool run(const QStringList &args)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// A small tmpfs over the program folder. As root the permission bits stop no write, so the
-// folder is made read-only by remounting it; mounting needs privileges a machine may not grant.
-class ProgramDisk
-{
-public:
-    explicit ProgramDisk(const QString &where) : where_(where)
-    {
-        mounted_ = run({QStringLiteral("mount"), QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                        QStringLiteral("size=1m"), QStringLiteral("tmpfs"), where_});
-    }
-    ~ProgramDisk()
-    {
-        if (mounted_)
-            run({QStringLiteral("umount"), QStringLiteral("-l"), where_});
-    }
-    bool mounted() const { return mounted_; }
-    bool makeReadOnly()
-    {
-        return run({QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,ro"), where_});
-    }
-
-private:
-    QString where_;
-    bool mounted_ = false;
-};
 
 void typeInto(EditBox *box, const QString &text)
 {
@@ -92,13 +61,13 @@ class TestSettingsFaults : public QObject
     Q_OBJECT
 private:
     // The fixture's program folder on its own disk, read-only, with a window started on it.
-    bool startReadOnly(ShellFixture &fx, ProgramDisk &disk, bool withSettings)
+    bool startReadOnly(ShellFixture &fx, SmallDisk &disk, bool withSettings)
     {
         if (!disk.mounted())
             return false;
         if (withSettings)
             fx.writeFile(QStringLiteral("TW.ini"), StoredSettings);
-        if (!disk.makeReadOnly())
+        if (!disk.remount(QStringLiteral("ro")))
             return false;
         fx.restart();
         fx.platform().messages.clear();
@@ -117,7 +86,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, withSettings);
         ShellFixture fx;
-        ProgramDisk disk(fx.folder());
+        SmallDisk disk(fx.folder(), QStringLiteral("1m"));
         if (!startReadOnly(fx, disk, withSettings))
             QSKIP("mounting a small tmpfs is not permitted here; the read-only program folder is not checked");
         TMainForm &f = fx.form();
@@ -184,7 +153,7 @@ private Q_SLOTS:
     void untitledDocumentSurvivesAFailedSave()
     {
         ShellFixture fx;
-        ProgramDisk disk(fx.folder());
+        SmallDisk disk(fx.folder(), QStringLiteral("1m"));
         if (!startReadOnly(fx, disk, true))
             QSKIP("mounting a small tmpfs is not permitted here; the read-only program folder is not checked");
         TMainForm &f = fx.form();
