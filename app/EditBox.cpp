@@ -66,6 +66,15 @@ int EditBox::selLength() const
     return c.selectionEnd() - c.selectionStart();
 }
 
+QString EditBox::selectedText() const
+{
+    // Only the selection, not a copy of the whole document.
+    QString s = textCursor().selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    s.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return s;
+}
+
 void EditBox::setSelection(int start, int len)
 {
     const int total = length();

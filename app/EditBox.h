@@ -27,6 +27,7 @@ public:
     int selStart() const override;
     int selLength() const override;
     void setSelection(int start, int length) override;
+    QString selectedText() const override;
     void replaceRange(int start, int length, const QString &replacement) override;
     void setWholeText(const QString &text) override;
     int lineCount() const override;

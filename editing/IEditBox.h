@@ -18,7 +18,7 @@ public:
     virtual int selStart() const = 0;
     virtual int selLength() const = 0;
     virtual void setSelection(int start, int length) = 0;
-    QString selectedText() const { return text().mid(selStart(), selLength()); }
+    virtual QString selectedText() const { return text().mid(selStart(), selLength()); }
 
     // Programmatic change of [start, start+length): not undoable by the box's own
     // undo (it clears that history) and marks the box modified. Selection after

@@ -8,7 +8,7 @@
 void UndoSnapshot::take(const IEditBox &box)
 {
     savedCaret_ = box.selStart();
-    savedLines_ = box.lines();
+    savedText_ = box.text();
 }
 
 void UndoSnapshot::undo(IEditBox &box)
@@ -25,13 +25,13 @@ bool UndoSnapshot::swap(IEditBox &box)
     if (!isHeld())
         return false;
     const QString current = box.text();
-    const QString saved = savedText();
+    const QString saved = savedText_;
     {
         EditBoxUpdateGuard guard(box);
         if (current != saved)
             RangeEdit::replace(box, 0, current, saved);
         box.setSelection(std::min(savedCaret_, int(saved.size())), 0);
     }
-    savedLines_ = current.split(QLatin1Char('\n'));
+    savedText_ = current;
     return true;
 }

@@ -14,9 +14,9 @@ public:
     void invalidate() { savedCaret_ = -1; }
     bool isHeld() const { return savedCaret_ >= 0; }
     int savedCaret() const { return savedCaret_; }
-    const QStringList &savedLines() const { return savedLines_; }
+    QStringList savedLines() const { return savedText_.split(QLatin1Char('\n')); }
     // The saved lines as the box holds text: one '\n' between lines.
-    QString savedText() const { return savedLines_.join(QLatin1Char('\n')); }
+    const QString &savedText() const { return savedText_; }
 
     // The Undo command: the box's own undo of the user's typing wins; otherwise
     // a held snapshot is swapped with the box's text (so a second Undo redoes).
@@ -29,6 +29,7 @@ public:
     bool swap(IEditBox &box);
 
 private:
-    QStringList savedLines_;
+    // Held as one string: a long document is copied once, not split into lines.
+    QString savedText_;
     int savedCaret_ = -1;
 };
