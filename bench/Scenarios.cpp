@@ -1,0 +1,619 @@
+#include "bench/Scenarios.h"
+
+#include "bench/Alternation.h"
+#include "bench/DocumentGenerator.h"
+#include "bench/ResultTable.h"
+
+#include "app/DocumentFile.h"
+#include "app/EditBox.h"
+#include "app/MainForm.h"
+#include "app/Result.h"
+#include "editing/AsciiCase.h"
+#include "editing/EditContext.h"
+#include "editing/EditTools.h"
+#include "editing/TagInserter.h"
+#include "platform/Cp932Codec.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <cstdio>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+using Command = EditTools::Command;
+using Times = QList<double>;
+
+[[noreturn]] void fail(const QString &what)
+{
+    throw std::runtime_error(what.toStdString());
+}
+
+void check(bool ok, const QString &what)
+{
+    if (!ok)
+        fail(what);
+}
+
+// The targets hold for the 10 MB document; other sizes are reported without one.
+std::optional<double> targetAt(int sizeMb, double ratio)
+{
+    if (sizeMb != 10)
+        return std::nullopt;
+    return ratio;
+}
+
+// Pending events handled, then the visible part of the box painted at once.
+void settle(QPlainTextEdit *box)
+{
+    QCoreApplication::processEvents();
+    box->viewport()->repaint();
+}
+
+QString lineAt(const QString &text, int pos)
+{
+    const qsizetype from = pos > 0 ? text.lastIndexOf(QLatin1Char('\n'), pos - 1) + 1 : 0;
+    qsizetype to = text.indexOf(QLatin1Char('\n'), pos);
+    if (to < 0)
+        to = text.size();
+    return text.mid(from, to - from);
+}
+
+QString boxLineAt(const EditBox *box, int pos)
+{
+    return box->line(box->lineFromPos(pos));
+}
+
+QTextCursor rangeCursor(QPlainTextEdit *box, int start, int length)
+{
+    QTextCursor c(box->document());
+    c.setPosition(start);
+    c.setPosition(start + length, QTextCursor::KeepAnchor);
+    return c;
+}
+
+int plainLength(const QPlainTextEdit *box)
+{
+    return box->document()->characterCount() - 1;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        fail(QStringLiteral("cannot write %1: %2").arg(path, f.errorString()));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1: %2").arg(path, f.errorString()));
+    return f.readAll();
+}
+
+// Where two texts first differ, for the warnings about Qt's converter.
+qsizetype firstDifference(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return i;
+    }
+    return a.size() == b.size() ? -1 : n;
+}
+
+void warn(const QString &text)
+{
+    std::fprintf(stderr, "warning: %s\n", qPrintable(text));
+}
+
+} // namespace
+
+QStringList Scenarios::names()
+{
+    return {QStringLiteral("open"),   QStringLiteral("decode"),          QStringLiteral("encode"),
+            QStringLiteral("save"),   QStringLiteral("insert"),          QStringLiteral("undo"),
+            QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
+            QStringLiteral("indent"), QStringLiteral("unindent")};
+}
+
+Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
+{
+    if (!dir_.isValid())
+        fail(QStringLiteral("no temporary folder: %1").arg(dir_.errorString()));
+    const QString program = dir_.filePath(QStringLiteral("program"));
+    QDir().mkpath(program);
+    qputenv("TAGWELL_PROGRAM_DIR", program.toLocal8Bit());
+    platform_ = std::make_unique<ScriptedPlatform>();
+    form_ = std::make_unique<TMainForm>();
+    form_->show();
+    QCoreApplication::processEvents();
+}
+
+Scenarios::~Scenarios()
+{
+    form_.reset();
+    platform_.reset();
+}
+
+void Scenarios::checkQuiet() const
+{
+    if (platform_->unscripted > 0)
+        fail(QStringLiteral("the window asked a question nobody expected"));
+    if (!platform_->messages.isEmpty())
+        fail(QStringLiteral("the window showed a message: ") + platform_->messages.first().text);
+}
+
+Scenarios::Document Scenarios::makeDocument(int sizeMb)
+{
+    Document doc;
+    doc.sizeMb = sizeMb;
+    doc.bytes = DocumentGenerator::generate(sizeMb);
+    doc.path = dir_.filePath(QStringLiteral("page-%1mb.html").arg(sizeMb));
+    writeFile(doc.path, doc.bytes);
+    doc.text = DocumentFile::prepare(doc.bytes, form_->tabSpaces()).text;
+
+    const QString head = DocumentGenerator::sectionHead(1);
+    doc.sectionStart = int(doc.text.indexOf(head));
+    const qsizetype foot = doc.text.indexOf(DocumentGenerator::SectionFoot, doc.sectionStart);
+    check(doc.sectionStart >= 0 && foot > doc.sectionStart, QStringLiteral("the document has no first section"));
+    doc.sectionLength = int(foot + DocumentGenerator::SectionFoot.size()) - doc.sectionStart;
+
+    static const QRegularExpression word(QStringLiteral("(?<= )[a-z]{4,}(?= )"));
+    const QRegularExpressionMatch m = word.match(doc.text, doc.text.size() / 2);
+    check(m.hasMatch(), QStringLiteral("the document has no word in its second half"));
+    doc.wordStart = int(m.capturedStart());
+    doc.wordLength = int(m.capturedLength());
+
+    const int lines = int(doc.text.count(QLatin1Char('\n'))) + 1;
+    doc.indentLines = std::min(10000, lines - 2);
+    doc.indentFirstLine = std::max(0, lines / 2 - doc.indentLines / 2);
+
+    std::printf("document %d MB: %lld bytes, %lld characters, %d lines; first section %d characters\n", sizeMb,
+                static_cast<long long>(doc.bytes.size()), static_cast<long long>(doc.text.size()), lines,
+                doc.sectionLength);
+    std::fflush(stdout);
+    return doc;
+}
+
+EditBox *Scenarios::openInForm(const QString &path)
+{
+    check(form_->tabCount() == 0, QStringLiteral("a document is still open"));
+    form_->OpenDocument(path);
+    EditBox *box = form_->activeBox();
+    check(form_->tabCount() == 1 && box, QStringLiteral("the document did not open"));
+    settle(box);
+    return box;
+}
+
+void Scenarios::closeInForm()
+{
+    if (EditBox *box = form_->activeBox())
+        box->setModified(false);
+    form_->FileCloseClick();
+    check(form_->tabCount() == 0, QStringLiteral("the document did not close"));
+    checkQuiet();
+}
+
+QPlainTextEdit *Scenarios::makeBaselineBox()
+{
+    auto *box = new QPlainTextEdit(&host_);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setFont(shape_.font);
+    box->setLineWrapMode(shape_.wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    box->setGeometry(QRect(QPoint(0, 0), shape_.size));
+    return box;
+}
+
+void Scenarios::learnShape(const Document &doc)
+{
+    EditBox *box = openInForm(doc.path);
+    check(box->text() == doc.text, QStringLiteral("the editing box does not hold the document's text"));
+    shape_.size = box->size();
+    shape_.font = box->font();
+    shape_.wrap = box->lineWrapMode() != QPlainTextEdit::NoWrap;
+    shape_.tabWidth = int(form_->tabSpaces().size());
+    closeInForm();
+    host_.resize(shape_.size);
+    host_.show();
+    QCoreApplication::processEvents();
+}
+
+void Scenarios::runSize(int sizeMb, ResultTable &table)
+{
+    const Document doc = makeDocument(sizeMb);
+    learnShape(doc);
+    open(doc, table);
+    codec(doc, table);
+
+    const QStringList editing = {QStringLiteral("insert"), QStringLiteral("undo"),
+                                 QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
+                                 QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("save")};
+    if (std::any_of(editing.begin(), editing.end(), [this](const QString &n) { return wanted(n); })) {
+        // A copy, so that saving leaves the generated file as it was for the memory scenario.
+        const QString editPath = dir_.filePath(QStringLiteral("edit-%1mb.html").arg(sizeMb));
+        writeFile(editPath, doc.bytes);
+        box_ = openInForm(editPath);
+        base_ = makeBaselineBox();
+        base_->setPlainText(doc.text);
+        base_->show();
+        settle(base_);
+
+        insertAndUndo(doc, table);
+        selectionRewrites(doc, table);
+        indentLines(doc, table);
+        save(doc, editPath, table);
+
+        closeInForm();
+        delete base_;
+        base_ = nullptr;
+        box_ = nullptr;
+    }
+    memory(doc, table);
+}
+
+void Scenarios::open(const Document &doc, ResultTable &table)
+{
+    if (!wanted(QStringLiteral("open")))
+        return;
+    const int length = int(doc.text.size());
+    auto ours = [&]() -> Times {
+        EditBox *box = nullptr;
+        const double t = Alternation::timeMs([&] {
+            form_->OpenDocument(doc.path);
+            box = form_->activeBox();
+            if (box)
+                settle(box);
+        });
+        check(box && form_->tabCount() == 1 && box->length() == length && !box->isModified(),
+              QStringLiteral("open: the document is not in the box as read"));
+        closeInForm();
+        return {t};
+    };
+    auto baseline = [&]() -> Times {
+        QPlainTextEdit *box = nullptr;
+        const double t = Alternation::timeMs([&] {
+            box = makeBaselineBox();
+            box->setPlainText(doc.text);
+            box->show();
+            settle(box);
+        });
+        check(plainLength(box) == length, QStringLiteral("open: the bare box lost text"));
+        delete box;
+        return {t};
+    };
+    const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+    table.add({QStringLiteral("open"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.15), false});
+}
+
+void Scenarios::codec(const Document &doc, ResultTable &table)
+{
+    const bool decode = wanted(QStringLiteral("decode"));
+    const bool encode = wanted(QStringLiteral("encode"));
+    if (!decode && !encode)
+        return;
+    Cp932Codec::Report report;
+    const QString decoded = Cp932Codec::decode(doc.bytes, &report);
+    check(!report.invalidBytes && !report.duplicates, QStringLiteral("decode: the generated bytes are not plain CP932"));
+    QStringDecoder probe("CP932");
+    check(probe.isValid(), QStringLiteral("Qt has no CP932 converter (no ICU?)"));
+    const QString icuText = probe.decode(doc.bytes);
+    if (const qsizetype at = firstDifference(decoded, icuText); at >= 0)
+        warn(QStringLiteral("decode: Qt's converter reads the document differently from character %1").arg(at));
+
+    if (decode) {
+        auto ours = [&]() -> Times {
+            QString out;
+            const double t = Alternation::timeMs([&] { out = Cp932Codec::decode(doc.bytes); });
+            check(out.size() == decoded.size(), QStringLiteral("decode: a different length each time"));
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            QString out;
+            const double t = Alternation::timeMs([&] {
+                QStringDecoder decoder("CP932");
+                out = decoder.decode(doc.bytes);
+            });
+            check(out.size() == icuText.size(), QStringLiteral("decode: Qt's converter changed its mind"));
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add({QStringLiteral("decode"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.0), true});
+    }
+
+    if (encode) {
+        check(Cp932Codec::encode(decoded) == doc.bytes, QStringLiteral("encode: the text does not encode back to its file"));
+        QStringEncoder probeEncoder("CP932");
+        if (QByteArray(probeEncoder.encode(decoded)) != doc.bytes)
+            warn(QStringLiteral("encode: Qt's converter writes the document differently"));
+        auto ours = [&]() -> Times {
+            QByteArray out;
+            const double t = Alternation::timeMs([&] { out = Cp932Codec::encode(decoded); });
+            check(out.size() == doc.bytes.size(), QStringLiteral("encode: a different length each time"));
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            QByteArray out;
+            const double t = Alternation::timeMs([&] {
+                QStringEncoder encoder("CP932");
+                out = encoder.encode(decoded);
+            });
+            check(!out.isEmpty(), QStringLiteral("encode: Qt's converter wrote nothing"));
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add({QStringLiteral("encode"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.0), true});
+    }
+}
+
+void Scenarios::insertAndUndo(const Document &doc, ResultTable &table)
+{
+    const bool insert = wanted(QStringLiteral("insert"));
+    const bool undo = wanted(QStringLiteral("undo"));
+    if (!insert && !undo)
+        return;
+    const int ws = doc.wordStart;
+    const int wl = doc.wordLength;
+    const int length = int(doc.text.size());
+    const QString word = doc.text.mid(ws, wl);
+    const QString tagged = QStringLiteral("<B>") + word + QStringLiteral("</B>");
+    const QString original = lineAt(doc.text, ws);
+    const int added = int(tagged.size()) - wl;
+
+    auto ours = [&]() -> Times {
+        box_->setSelection(ws, wl);
+        QCoreApplication::processEvents();
+        EditContext ctx = form_->editContext();
+        const double tInsert = Alternation::timeMs([&] {
+            TagInserter(ctx).InsertTagPair(QStringLiteral("<B>"), QStringLiteral("</B>"));
+            QCoreApplication::processEvents();
+        });
+        check(box_->length() == length + added && boxLineAt(box_, ws).contains(tagged, Qt::CaseInsensitive),
+              QStringLiteral("insert: the tags are not around the word"));
+        const double tUndo1 = Alternation::timeMs([&] {
+            EditTools::run(Command::Undo, ctx);
+            QCoreApplication::processEvents();
+        });
+        check(box_->length() == length && boxLineAt(box_, ws) == original, QStringLiteral("undo: the insertion stayed"));
+        const double tUndo2 = Alternation::timeMs([&] {
+            EditTools::run(Command::Undo, ctx);
+            QCoreApplication::processEvents();
+        });
+        check(box_->length() == length + added && boxLineAt(box_, ws).contains(tagged, Qt::CaseInsensitive),
+              QStringLiteral("undo: the second Undo did not bring the insertion back"));
+        EditTools::run(Command::Undo, ctx);
+        check(box_->length() == length && boxLineAt(box_, ws) == original, QStringLiteral("undo: no way back"));
+        checkQuiet();
+        return {tInsert, tUndo1 + tUndo2};
+    };
+    auto baseline = [&]() -> Times {
+        base_->setTextCursor(rangeCursor(base_, ws, wl));
+        QCoreApplication::processEvents();
+        QString copy1, copy2, copy3;
+        const double tInsert = Alternation::timeMs([&] {
+            rangeCursor(base_, ws, wl).insertText(tagged);
+            copy1 = base_->document()->toRawText();
+            QCoreApplication::processEvents();
+        });
+        const double tUndo1 = Alternation::timeMs([&] {
+            rangeCursor(base_, ws, int(tagged.size())).insertText(word);
+            copy2 = base_->document()->toRawText();
+            QCoreApplication::processEvents();
+        });
+        const double tUndo2 = Alternation::timeMs([&] {
+            rangeCursor(base_, ws, wl).insertText(tagged);
+            copy3 = base_->document()->toRawText();
+            QCoreApplication::processEvents();
+        });
+        rangeCursor(base_, ws, int(tagged.size())).insertText(word);
+        check(plainLength(base_) == length && copy2.size() == length, QStringLiteral("undo: the bare box lost text"));
+        return {tInsert, tUndo1 + tUndo2};
+    };
+    const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+    if (insert)
+        table.add({QStringLiteral("insert"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.5), false});
+    if (undo)
+        table.add({QStringLiteral("undo"), doc.sizeMb, m.ours[1], m.baseline[1], targetAt(doc.sizeMb, 1.5), false});
+}
+
+void Scenarios::selectionRewrites(const Document &doc, ResultTable &table)
+{
+    const int ss = doc.sectionStart;
+    const int sl = doc.sectionLength;
+    const int length = int(doc.text.size());
+    const QString section = doc.text.mid(ss, sl);
+    const QString firstLine = lineAt(doc.text, ss);
+    const int headLength = int(DocumentGenerator::sectionHead(1).size());
+    const int footLength = int(DocumentGenerator::SectionFoot.size());
+
+    // Ours through the command the menu runs, put back with Undo; the bare box by one
+    // replacement of the selection and one copy of the text (what the snapshot costs).
+    auto measure = [&](const QString &name, Command command, int change, const QString &lineAfter,
+                       const std::function<QString(const QString &)> &rewrite) {
+        if (!wanted(name))
+            return;
+        auto ours = [&]() -> Times {
+            box_->setSelection(ss, sl);
+            QCoreApplication::processEvents();
+            EditContext ctx = form_->editContext();
+            const double t = Alternation::timeMs([&] {
+                EditTools::run(command, ctx);
+                QCoreApplication::processEvents();
+            });
+            check(box_->length() == length + change && boxLineAt(box_, ss) == lineAfter,
+                  name + QStringLiteral(": the selection was not rewritten"));
+            EditTools::run(Command::Undo, ctx);
+            check(box_->length() == length && boxLineAt(box_, ss) == firstLine,
+                  name + QStringLiteral(": Undo did not bring the text back"));
+            checkQuiet();
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            base_->setTextCursor(rangeCursor(base_, ss, sl));
+            QCoreApplication::processEvents();
+            QString copy;
+            int written = 0;
+            const double t = Alternation::timeMs([&] {
+                QTextCursor c = base_->textCursor();
+                const QString result = rewrite(c.selectedText());
+                written = int(result.size());
+                c.insertText(result);
+                copy = base_->document()->toRawText();
+                QCoreApplication::processEvents();
+            });
+            rangeCursor(base_, ss, written).insertText(section);
+            check(plainLength(base_) == length, name + QStringLiteral(": the bare box lost text"));
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add({name, doc.sizeMb, m.ours[0], m.baseline[0], std::nullopt, false});
+    };
+
+    measure(QStringLiteral("case_conversion"), Command::UpperCase, 0, AsciiCase::upper(firstLine),
+            [](const QString &s) { return s.toUpper(); });
+    measure(QStringLiteral("tag_removal"), Command::TagCut, -(headLength + footLength),
+            firstLine.left(firstLine.size() - headLength),
+            [&](const QString &s) { return s.mid(headLength, s.size() - headLength - footLength); });
+}
+
+void Scenarios::indentLines(const Document &doc, ResultTable &table)
+{
+    const bool indent = wanted(QStringLiteral("indent"));
+    const bool unindent = wanted(QStringLiteral("unindent"));
+    if (!indent && !unindent)
+        return;
+    const int n = doc.indentLines;
+    int first = doc.indentFirstLine;
+    // A selection that ends right after a line break does not cover the line after it.
+    while (first + n < box_->lineCount() && box_->line(first + n - 1).isEmpty())
+        ++first;
+    const int length = int(doc.text.size());
+    const int start = box_->posFromLine(first);
+    const int end = box_->posFromLine(first + n - 1) + int(box_->line(first + n - 1).size());
+    const QString firstLine = box_->line(first);
+    const QString lastLine = box_->line(first + n - 1);
+
+    auto ours = [&]() -> Times {
+        box_->setSelection(start, end - start);
+        QCoreApplication::processEvents();
+        EditContext ctx = form_->editContext();
+        const double tIndent = Alternation::timeMs([&] {
+            EditTools::run(Command::Indent, ctx);
+            QCoreApplication::processEvents();
+        });
+        check(box_->length() == length + n && box_->line(first) == QLatin1Char(' ') + firstLine &&
+                  box_->line(first + n - 1) == QLatin1Char(' ') + lastLine && box_->selLength() == end - start + n - 1,
+              QStringLiteral("indent: the lines did not move in by one space"));
+        const double tUnindent = Alternation::timeMs([&] {
+            EditTools::run(Command::Unindent, ctx);
+            QCoreApplication::processEvents();
+        });
+        check(box_->length() == length && box_->line(first) == firstLine && box_->line(first + n - 1) == lastLine,
+              QStringLiteral("unindent: the lines did not move back"));
+        checkQuiet();
+        return {tIndent, tUnindent};
+    };
+    auto baseline = [&]() -> Times {
+        base_->setTextCursor(rangeCursor(base_, start, end - start));
+        QCoreApplication::processEvents();
+        int written = 0;
+        const double tIndent = Alternation::timeMs([&] {
+            QTextCursor c = base_->textCursor();
+            const QString lines = c.selectedText();
+            QString out;
+            out.reserve(lines.size() + n);
+            out += QLatin1Char(' ');
+            for (QChar ch : lines) {
+                out += ch;
+                if (ch == QChar::ParagraphSeparator)
+                    out += QLatin1Char(' ');
+            }
+            written = int(out.size());
+            c.insertText(out);
+            QCoreApplication::processEvents();
+        });
+        const double tUnindent = Alternation::timeMs([&] {
+            QTextCursor c = rangeCursor(base_, start, written);
+            const QString lines = c.selectedText();
+            QString out;
+            out.reserve(lines.size());
+            bool lineStart = true;
+            for (QChar ch : lines) {
+                if (!(lineStart && ch == QLatin1Char(' ')))
+                    out += ch;
+                lineStart = ch == QChar::ParagraphSeparator;
+            }
+            c.insertText(out);
+            QCoreApplication::processEvents();
+        });
+        check(plainLength(base_) == length && written == end - start + n,
+              QStringLiteral("indent: the bare box lost text"));
+        return {tIndent, tUnindent};
+    };
+    const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+    if (indent)
+        table.add({QStringLiteral("indent"), doc.sizeMb, m.ours[0], m.baseline[0], std::nullopt, false});
+    if (unindent)
+        table.add({QStringLiteral("unindent"), doc.sizeMb, m.ours[1], m.baseline[1], std::nullopt, false});
+}
+
+void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &table)
+{
+    if (!wanted(QStringLiteral("save")))
+        return;
+    // The document is changed once, so Save writes something other than the file it read.
+    box_->replaceRange(doc.wordStart, 0, QStringLiteral("<!-- saved -->"));
+    const QString withBreaks = box_->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QString basePath = dir_.filePath(QStringLiteral("baseline-%1mb.html").arg(doc.sizeMb));
+
+    auto ours = [&]() -> Times {
+        box_->setModified(true);
+        QCoreApplication::processEvents();
+        const double t = Alternation::timeMs([&] {
+            form_->FileSaveClick();
+            QCoreApplication::processEvents();
+        });
+        check(!box_->isModified(), QStringLiteral("save: the document is still marked modified"));
+        checkQuiet();
+        // The notice closes itself later; it is not wanted piling up over the runs.
+        qDeleteAll(form_->findChildren<TResultDlg *>());
+        return {t};
+    };
+    auto baseline = [&]() -> Times {
+        bool ok = false;
+        const double t = Alternation::timeMs([&] {
+            QStringEncoder encoder("CP932");
+            const QByteArray bytes = encoder.encode(withBreaks);
+            QFile f(basePath);
+            ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+        });
+        check(ok, QStringLiteral("save: the plain write failed"));
+        return {t};
+    };
+    const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+    check(readFile(editPath) == readFile(basePath), QStringLiteral("save: the file written is not the text encoded"));
+    table.add({QStringLiteral("save"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.5), false});
+}
+
+void Scenarios::memory(const Document &doc, ResultTable &table)
+{
+    if (!wanted(QStringLiteral("memory")))
+        return;
+    auto ours = [&]() -> Times { return {MemoryProbe::measure(true, doc.path, shape_)}; };
+    auto baseline = [&]() -> Times { return {MemoryProbe::measure(false, doc.path, shape_)}; };
+    const Alternation::Medians m = Alternation::run(runs_, false, ours, baseline);
+    BenchResult r{QStringLiteral("memory"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.3), false};
+    r.memory = true;
+    table.add(r);
+}
