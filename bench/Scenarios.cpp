@@ -25,7 +25,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
