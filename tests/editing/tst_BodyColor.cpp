@@ -1,4 +1,5 @@
 #include "BoxNotation.h"
+#include "ScriptedColorDialog.h"
 
 #include "editing/BodyTag.h"
 #include "editing/ColorCommands.h"
@@ -16,22 +17,7 @@ Q_DECLARE_METATYPE(RgbColor)
 
 namespace {
 
-// A scripted colour dialog: remembers the preset it was opened with.
-struct Dialog
-{
-    std::optional<RgbColor> answer;
-    int shown = 0;
-    std::optional<RgbColor> preset;
-
-    ColorChooser chooser()
-    {
-        return [this](const std::optional<RgbColor> &p) {
-            ++shown;
-            preset = p;
-            return answer;
-        };
-    }
-};
+using Dialog = ScriptedColorDialog;
 
 const RgbColor White{255, 255, 255};
 const RgbColor Red{255, 0, 0};

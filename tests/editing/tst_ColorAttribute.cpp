@@ -1,4 +1,5 @@
 #include "BoxNotation.h"
+#include "ScriptedColorDialog.h"
 
 #include "editing/ColorAttribute.h"
 #include "editing/EditContext.h"
@@ -12,21 +13,7 @@ using BoxNotation::show;
 
 namespace {
 
-struct Dialog
-{
-    std::optional<RgbColor> answer;
-    int shown = 0;
-    std::optional<RgbColor> preset;
-
-    ColorChooser chooser()
-    {
-        return [this](const std::optional<RgbColor> &p) {
-            ++shown;
-            preset = p;
-            return answer;
-        };
-    }
-};
+using Dialog = ScriptedColorDialog;
 
 const RgbColor Pastel{171, 205, 239};
 
