@@ -170,13 +170,18 @@ QString TMainForm::iniPath() const
 
 QObject *TMainForm::item(const QString &name) const
 {
-    if (QAction *a = findChild<QAction *>(name))
-        return a;
-    if (QAbstractButton *b = findChild<QAbstractButton *>(name))
-        return b;
-    if (QMenu *m = findChild<QMenu *>(name))
-        return m;
-    return nullptr;
+    // The enabling rules look items up on every state change: search the tree once per name.
+    const auto cached = itemCache_.constFind(name);
+    if (cached != itemCache_.constEnd() && !cached->isNull())
+        return cached->data();
+    QObject *found = findChild<QAction *>(name);
+    if (!found)
+        found = findChild<QAbstractButton *>(name);
+    if (!found)
+        found = findChild<QMenu *>(name);
+    if (found)
+        itemCache_.insert(name, found);
+    return found;
 }
 
 void TMainForm::bind(const QString &name, const std::function<void()> &operation)

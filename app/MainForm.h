@@ -5,7 +5,9 @@
 #include "editing/UndoSnapshot.h"
 #include "platform/Platform.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
@@ -200,4 +202,5 @@ private:
     bool tabSignalsQuiet_ = false;
     std::function<void(const QString &)> shortcutFileHandler_;
     bool settingsFailureShown_ = false;
+    mutable QHash<QString, QPointer<QObject>> itemCache_;
 };
