@@ -47,26 +47,9 @@ DocumentFile::Loaded DocumentFile::prepare(const QByteArray &bytes, const QStrin
     return result;
 }
 
-QByteArray DocumentFile::serialize(const QString &text, int *unencodable)
+QByteArray DocumentFile::serialize(QStringView text, int *unencodable)
 {
-    QByteArray bytes = Cp932Codec::encode(text, unencodable);
-    const qsizetype breaks = bytes.count('\n');
-    if (breaks == 0)
-        return bytes;
-    QByteArray out;
-    out.reserve(bytes.size() + breaks);
-    const char *src = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (src[i] != '\n')
-            continue;
-        out.append(src + runStart, i - runStart);
-        out.append("\r\n", 2);
-        runStart = i + 1;
-    }
-    out.append(src + runStart, n - runStart);
-    return out;
+    return Cp932Codec::encode(text, unencodable, Cp932Codec::LineBreaks::CrLf);
 }
 
 bool DocumentFile::load(const QString &path, const QString &tabSpaces, Loaded &loaded, QString *error)

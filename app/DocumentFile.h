@@ -15,7 +15,9 @@ public:
         bool duplicates = false; // characters that saving writes in their standard form
     };
     static Loaded prepare(const QByteArray &bytes, const QString &tabSpaces);
-    static QByteArray serialize(const QString &text, int *unencodable = nullptr);
+    // The bytes of a file: CP932, every line break (also U+2028/U+2029 of the raw text of
+    // a text widget) as CR LF.
+    static QByteArray serialize(QStringView text, int *unencodable = nullptr);
 
     // Reads and prepares a file; false with a reason for the user when it cannot be read.
     static bool load(const QString &path, const QString &tabSpaces, Loaded &loaded, QString *error);

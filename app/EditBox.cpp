@@ -1,5 +1,7 @@
 #include "app/EditBox.h"
 
+#include "editing/LineSeparators.h"
+
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -41,12 +43,16 @@ void EditBox::setInnerMargin(int horizontal, int vertical)
     setViewportMargins(side, 0, side, 0);
 }
 
+QString EditBox::rawText() const
+{
+    return document()->toRawText();
+}
+
 QString EditBox::text() const
 {
     // toPlainText() would turn no-break spaces into spaces; the raw text keeps every character.
     QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    raw.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    LineSeparators::toNewlines(raw);
     return raw;
 }
 
@@ -70,8 +76,7 @@ QString EditBox::selectedText() const
 {
     // Only the selection, not a copy of the whole document.
     QString s = textCursor().selectedText();
-    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    s.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    LineSeparators::toNewlines(s);
     return s;
 }
 

@@ -87,28 +87,35 @@ inline qsizetype widenAscii(const uchar *src, const uchar *end, char16_t *dst)
     return p - src;
 }
 
-// Narrows the characters below 0x80 at src; returns how many there were.
+// Narrows the characters below 0x80 at src; returns how many there were. With stopAtNewline
+// it also stops at '\n', which the caller writes itself.
 // dst must have room for twice as many bytes as there are characters left.
+template <bool stopAtNewline>
 inline qsizetype narrowAscii(const char16_t *src, const char16_t *end, uchar *dst)
 {
     const char16_t *p = src;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i nonAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i newline = _mm_set1_epi16('\n');
     while (end - p >= 16) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(dst), _mm_packus_epi16(a, b));
-        const __m128i asciiA = _mm_cmpeq_epi16(_mm_and_si128(a, nonAscii), zero);
-        const __m128i asciiB = _mm_cmpeq_epi16(_mm_and_si128(b, nonAscii), zero);
-        const int ascii = _mm_movemask_epi8(_mm_packs_epi16(asciiA, asciiB));
-        if (ascii != 0xFFFF)
-            return p - src + std::countr_zero(static_cast<unsigned>(~ascii));
+        __m128i plainA = _mm_cmpeq_epi16(_mm_and_si128(a, nonAscii), zero);
+        __m128i plainB = _mm_cmpeq_epi16(_mm_and_si128(b, nonAscii), zero);
+        if constexpr (stopAtNewline) {
+            plainA = _mm_andnot_si128(_mm_cmpeq_epi16(a, newline), plainA);
+            plainB = _mm_andnot_si128(_mm_cmpeq_epi16(b, newline), plainB);
+        }
+        const int plain = _mm_movemask_epi8(_mm_packs_epi16(plainA, plainB));
+        if (plain != 0xFFFF)
+            return p - src + std::countr_zero(static_cast<unsigned>(~plain));
         p += 16;
         dst += 16;
     }
 #endif
-    while (p < end && *p < 0x80)
+    while (p < end && *p < 0x80 && !(stopAtNewline && *p == u'\n'))
         *dst++ = static_cast<uchar>(*p++);
     return p - src;
 }
@@ -176,14 +183,16 @@ QString Cp932Codec::decode(QByteArrayView bytes, Report *report)
     return text;
 }
 
-QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
+namespace {
+template <bool crlf>
+QByteArray encodeText(QStringView text, int *unencodable)
 {
     if (unencodable)
         *unencodable = 0;
     const qsizetype n = text.size();
     if (n == 0)
         return QByteArray();
-    // At most two bytes per UTF-16 unit.
+    // At most two bytes per UTF-16 unit, a line break as CR LF included.
     QByteArray bytes(2 * n, Qt::Uninitialized);
     uchar *const begin = reinterpret_cast<uchar *>(bytes.data());
     uchar *dst = begin;
@@ -195,13 +204,21 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
     uchar rawLead = 0;
 
     while (src < end) {
-        const qsizetype ascii = narrowAscii(src, end, dst);
+        const qsizetype ascii = narrowAscii<crlf>(src, end, dst);
         src += ascii;
         dst += ascii;
         if (ascii)
             rawLead = 0;
-        while (src < end && *src >= 0x80) {
+        while (src < end && (*src >= 0x80 || (crlf && *src == u'\n'))) {
             const char16_t c = *src++;
+            if constexpr (crlf) {
+                if (c == u'\n' || (c & 0xFFFE) == 0x2028) {
+                    *dst++ = '\r';
+                    *dst++ = '\n';
+                    rawLead = 0;
+                    continue;
+                }
+            }
             if (quint16 code = kEncode[c]) {
                 if (rawLead) {
                     code = codeAfterRawLead(rawLead, c, code);
@@ -212,7 +229,7 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
                 *dst++ = static_cast<uchar>(code);
                 continue;
             }
-            if (c >= RawByteFirst && c <= RawByteLast) {
+            if (c >= Cp932Codec::RawByteFirst && c <= Cp932Codec::RawByteLast) {
                 *dst++ = static_cast<uchar>(c - RawByteBase);
                 rawLead = rawLeadOf(c);
                 continue;
@@ -233,4 +250,10 @@ QByteArray Cp932Codec::encode(QStringView text, int *unencodable)
     if (unencodable)
         *unencodable = missing;
     return bytes;
+}
+} // namespace
+
+QByteArray Cp932Codec::encode(QStringView text, int *unencodable, LineBreaks breaks)
+{
+    return breaks == LineBreaks::CrLf ? encodeText<true>(text, unencodable) : encodeText<false>(text, unencodable);
 }

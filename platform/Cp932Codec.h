@@ -38,7 +38,10 @@ public:
     // that decode(encode(decode(bytes))) == decode(bytes) for all bytes. Text that decoding
     // cannot produce (a raw lead byte typed before "A", say) may still read back differently:
     // the raw byte means that byte and nothing else, so there is no other way to write it.
-    static QByteArray encode(QStringView text, int *unencodable = nullptr);
+    // With LineBreaks::CrLf every line break of the editor's text ('\n', and U+2028 and
+    // U+2029 as a text widget stores them) is written as CR LF in the same pass.
+    enum class LineBreaks { Keep, CrLf };
+    static QByteArray encode(QStringView text, int *unencodable = nullptr, LineBreaks breaks = LineBreaks::Keep);
     // True for 0x81-0x9F and 0xE0-0xFC, the bytes that begin a double-byte character.
     static constexpr bool isLeadByte(unsigned char b)
     {

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void unencodableCharacters_data();
     void unencodableCharacters();
     void lineBreaksPassThrough();
+    void lineBreaksWrittenAsCrLf();
     void asciiRunsOfEveryLength();
     void randomBytesRoundTrip();
     void strayLeadByteBeforeCharacter_data();
@@ -362,6 +363,29 @@ void TestCp932Codec::lineBreaksPassThrough()
     const QString text = Cp932Codec::decode(bytes);
     QCOMPARE(text, u"a\r\nb\rc\nd\r\r\n\nあ\r\n"_s + raw(0x82) + u"\r\n"_s);
     QCOMPARE(Cp932Codec::encode(text), bytes);
+}
+
+void TestCp932Codec::lineBreaksWrittenAsCrLf()
+{
+    // '\n' and the widget's separators alike, wherever they fall in a bulk ASCII run,
+    // after a double-byte character and after a stray lead byte (which must not pair).
+    const QByteArray letters("abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const char16_t breaks[] = {u'\n', 0x2028, 0x2029};
+    for (const char16_t br : breaks) {
+        for (int before = 0; before <= 40; ++before) {
+            const QString head = QString::fromLatin1(letters.left(before));
+            const QString text = head + QChar(br) + head + QChar(br) + QChar(br) + u"あ"_s + QChar(br)
+                + raw(0x82) + QChar(br) + u"\u00E9"_s;
+            const QByteArray want = letters.left(before) + "\r\n" + letters.left(before) + "\r\n\r\n\x82\xA0\r\n"
+                + "\x82\r\n?";
+            int missing = -1;
+            QCOMPARE(Cp932Codec::encode(text, &missing, Cp932Codec::LineBreaks::CrLf), want);
+            QCOMPARE(missing, 1);
+        }
+    }
+    QCOMPARE(Cp932Codec::encode(u"\n"_s, nullptr, Cp932Codec::LineBreaks::CrLf), QByteArray("\r\n"));
+    // Without the option the separators are not CP932.
+    QCOMPARE(Cp932Codec::encode(u"a\u2029b\nc"_s), QByteArray("a?b\nc"));
 }
 
 void TestCp932Codec::asciiRunsOfEveryLength()
