@@ -21,7 +21,7 @@ private Q_SLOTS:
     void indent();
     void unindent_data();
     void unindent();
-    void indentOfManyLinesInsertsOnlySpaces();
+    void indentOfManyLinesIsOneChange();
     void lineDelete_data();
     void lineDelete();
     void lineCopy_data();
@@ -87,27 +87,40 @@ void TestLineTools::unindent()
         QCOMPARE(box.changes().replaceCalls, 0);
 }
 
-void TestLineTools::indentOfManyLinesInsertsOnlySpaces()
+void TestLineTools::indentOfManyLinesIsOneChange()
 {
+    // Thousands of lines in one replacement that stays inside the covered lines.
     StringEditBox box;
     UndoSnapshot snapshot;
     EditContext ctx{box, snapshot};
-    QString text;
+    QStringList lines;
     for (int i = 0; i < 3000; ++i)
-        text += QStringLiteral("<LI>item %1\n").arg(i);
+        lines.append(QStringLiteral("<LI>item %1").arg(i));
+    const QString text = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     box.setWholeText(text);
-    box.setSelection(0, int(text.size()));
+    const int first = box.posFromLine(1000);
+    const int end = box.posFromLine(2000) + 3; // into line 2000
+    box.setSelection(first + 2, end - first - 2);
     box.resetChanges();
     LineTools::indent(ctx);
-    QCOMPARE(box.changes().removedChars, 0);
-    QCOMPARE(box.changes().insertedChars, 3000); // the empty last line is not covered
-    QCOMPARE(box.selStart(), 1);
-    QCOMPARE(box.selLength(), int(text.size()) + 2999);
-    QCOMPARE(box.selectedText().left(5), QStringLiteral("<LI>i"));
+    QStringList want = lines;
+    for (int i = 1000; i <= 2000; ++i)
+        want[i].prepend(QLatin1Char(' '));
+    QCOMPARE(box.text(), want.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QCOMPARE(box.changes().replaceCalls, 1);
+    QCOMPARE(box.changes().callsOutsideUpdate, 0);
+    QCOMPARE(box.changes().insertedChars - box.changes().removedChars, 1001);
+    QVERIFY(box.changes().removedChars <= box.posFromLine(2001) - first);
+    QCOMPARE(box.selStart(), first + 3);
+    QCOMPARE(box.selLength(), end - first - 2 + 1000);
+    QCOMPARE(box.selectedText().left(3), QStringLiteral("I>i"));
+
+    box.resetChanges();
     LineTools::unindent(ctx);
     QCOMPARE(box.text(), text);
-    QCOMPARE(box.selStart(), 0);
-    QCOMPARE(box.selLength(), int(text.size()));
+    QCOMPARE(box.changes().replaceCalls, 1);
+    QCOMPARE(box.selStart(), first + 2);
+    QCOMPARE(box.selLength(), end - first - 2);
 }
 
 void TestLineTools::lineDelete_data()
