@@ -43,7 +43,7 @@ void EditBox::setInnerMargin(int horizontal, int vertical)
     setViewportMargins(side, 0, side, 0);
 }
 
-QString EditBox::rawText() const
+QString EditBox::storedText() const
 {
     return document()->toRawText();
 }
@@ -159,18 +159,15 @@ void EditBox::undo()
     QPlainTextEdit::undo();
 }
 
+// Qt paints in the event loop, once, after the whole change: nothing is drawn half
+// way through anyway. Switching the viewport's updates off and on would instead
+// repaint all of it afterwards, which on a long document costs more than the change.
 void EditBox::beginUpdate()
 {
-    if (updateDepth_++ == 0)
-        viewport()->setUpdatesEnabled(false);
 }
 
 void EditBox::endUpdate()
 {
-    if (updateDepth_ > 0 && --updateDepth_ == 0) {
-        viewport()->setUpdatesEnabled(true);
-        viewport()->update();
-    }
 }
 
 int EditBox::firstVisibleLine() const

@@ -21,12 +21,10 @@ public:
     // The inner margin around the text, in pixels.
     void setInnerMargin(int horizontal, int vertical);
 
-    // The text as the document stores it (line breaks as U+2029), without the pass
-    // that text() makes to turn them into '\n'; for writing the file.
-    QString rawText() const;
-
     // IEditBox
     QString text() const override;
+    // Line breaks as U+2029: without the pass that text() makes to turn them into '\n'.
+    QString storedText() const override;
     int length() const override;
     int selStart() const override;
     int selLength() const override;
@@ -59,6 +57,5 @@ protected:
 
 private:
     QString tabSpaces_ = QStringLiteral("  ");
-    int updateDepth_ = 0;
     std::function<bool(const QKeySequence &)> windowShortcut_;
 };

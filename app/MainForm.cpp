@@ -855,7 +855,7 @@ Platform::FileAnswer TMainForm::runOpenDialog(const QString &folder)
 bool TMainForm::writeDocument(EditBox *box, const QString &name)
 {
     int unencodable = 0;
-    const QByteArray bytes = DocumentFile::serialize(box->rawText(), &unencodable);
+    const QByteArray bytes = DocumentFile::serialize(box->storedText(), &unencodable);
     if (unencodable > 0) {
         const Platform::Answer a = Platform::instance().message(
             this, Platform::MessageKind::Warning, AppTitle,

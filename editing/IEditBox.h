@@ -13,6 +13,11 @@ public:
 
     virtual QString text() const = 0;
     virtual int length() const = 0;
+    // The whole text as the box stores it, for copies that only ever go back into the
+    // box through replaceRange: the same offsets as text(), but a line break may be
+    // another character the box reads as one (a text widget's paragraph separator),
+    // which spares a pass over a long document.
+    virtual QString storedText() const { return text(); }
 
     // Selection start is the lower end; the caret stands at its upper end.
     virtual int selStart() const = 0;

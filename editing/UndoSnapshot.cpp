@@ -8,7 +8,9 @@
 void UndoSnapshot::take(const IEditBox &box)
 {
     savedCaret_ = box.selStart();
-    savedText_ = box.text();
+    // Let go of the old copy first: its memory is then used again for the new one.
+    savedText_ = QString();
+    savedText_ = box.storedText();
 }
 
 void UndoSnapshot::undo(IEditBox &box)
@@ -24,7 +26,7 @@ bool UndoSnapshot::swap(IEditBox &box)
 {
     if (!isHeld())
         return false;
-    const QString current = box.text();
+    const QString current = box.storedText();
     const QString saved = savedText_;
     {
         EditBoxUpdateGuard guard(box);

@@ -14,8 +14,7 @@ public:
     void invalidate() { savedCaret_ = -1; }
     bool isHeld() const { return savedCaret_ >= 0; }
     int savedCaret() const { return savedCaret_; }
-    QStringList savedLines() const { return savedText_.split(QLatin1Char('\n')); }
-    // The saved lines as the box holds text: one '\n' between lines.
+    // The saved text as the box stores it (see IEditBox::storedText).
     const QString &savedText() const { return savedText_; }
 
     // The Undo command: the box's own undo of the user's typing wins; otherwise
