@@ -2,6 +2,7 @@
 #include "bench/MemoryProbe.h"
 #include "bench/ResultTable.h"
 #include "bench/Scenarios.h"
+#include "platform/MemoryReuse.h"
 
 #include <QApplication>
 #include <QSet>
@@ -37,6 +38,7 @@ int usage()
 
 int main(int argc, char *argv[])
 {
+    MemoryReuse::keepLargeBlocks();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(quietHandler);
