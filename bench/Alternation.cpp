@@ -43,7 +43,7 @@ Alternation::Medians Alternation::run(int runs, bool warmUp, const Side &ours, c
             collect(oursPhases, ours());
         }
     }
-    return {medians(oursPhases), medians(basePhases)};
+    return {medians(oursPhases), medians(basePhases), oursPhases, basePhases};
 }
 
 double Alternation::median(QList<double> values)

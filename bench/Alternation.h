@@ -16,6 +16,9 @@ public:
     {
         QList<double> ours;
         QList<double> baseline;
+        // Every timed run, by phase: pooled when the benchmark runs in several processes.
+        QList<QList<double>> oursRuns;
+        QList<QList<double>> baselineRuns;
     };
 
     // runs pairs, after one untimed pair when warmUp is set.

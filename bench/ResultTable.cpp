@@ -1,5 +1,7 @@
 #include "bench/ResultTable.h"
 
+#include "bench/Alternation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -7,6 +9,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,7 +41,76 @@ void ResultTable::add(const BenchResult &result)
     results_.append(result);
 }
 
-QByteArray ResultTable::toJson() const
+namespace {
+QJsonArray toArray(const QList<double> &values)
+{
+    QJsonArray a;
+    for (double v : values)
+        a.append(v);
+    return a;
+}
+
+QList<double> fromArray(const QJsonValue &value)
+{
+    QList<double> out;
+    for (const QJsonValue &v : value.toArray())
+        out.append(v.toDouble());
+    return out;
+}
+
+} // namespace
+
+void ResultTable::pool(const ResultTable &other)
+{
+    for (const BenchResult &r : other.results_) {
+        auto same = std::find_if(results_.begin(), results_.end(), [&r](const BenchResult &mine) {
+            return mine.scenario == r.scenario && mine.sizeMb == r.sizeMb;
+        });
+        if (same == results_.end()) {
+            results_.append(r);
+            continue;
+        }
+        same->oursRuns += r.oursRuns;
+        same->baselineRuns += r.baselineRuns;
+        same->ours = Alternation::median(same->oursRuns);
+        same->baseline = Alternation::median(same->baselineRuns);
+    }
+}
+
+bool ResultTable::fromJson(const QByteArray &json, ResultTable &table, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (!doc.isArray()) {
+        if (error)
+            *error = parseError.errorString();
+        return false;
+    }
+    for (const QJsonValue &v : doc.array()) {
+        const QJsonObject o = v.toObject();
+        BenchResult r;
+        r.scenario = o.value(QStringLiteral("scenario")).toString();
+        r.sizeMb = o.value(QStringLiteral("size_mb")).toInt();
+        r.ours = o.value(QStringLiteral("ours_ms")).toDouble();
+        r.baseline = o.value(QStringLiteral("baseline_ms")).toDouble();
+        const QJsonValue target = o.value(QStringLiteral("target_ratio"));
+        if (target.isDouble())
+            r.target = target.toDouble();
+        r.higherIsBetter = o.value(QStringLiteral("higher_is_better")).toBool();
+        r.memory = o.value(QStringLiteral("memory")).toBool();
+        r.oursRuns = fromArray(o.value(QStringLiteral("ours_runs")));
+        r.baselineRuns = fromArray(o.value(QStringLiteral("baseline_runs")));
+        if (r.scenario.isEmpty() || r.oursRuns.isEmpty() || r.baselineRuns.isEmpty()) {
+            if (error)
+                *error = QStringLiteral("a figure without its runs");
+            return false;
+        }
+        table.add(r);
+    }
+    return true;
+}
+
+QByteArray ResultTable::toJson(bool withRuns) const
 {
     QJsonArray list;
     for (const BenchResult &r : results_) {
@@ -50,16 +122,21 @@ QByteArray ResultTable::toJson() const
         o.insert(QStringLiteral("ratio"), rounded(r.ratio(), 4));
         o.insert(QStringLiteral("target_ratio"), r.target ? QJsonValue(*r.target) : QJsonValue(QJsonValue::Null));
         o.insert(QStringLiteral("higher_is_better"), r.higherIsBetter);
+        if (withRuns) {
+            o.insert(QStringLiteral("memory"), r.memory);
+            o.insert(QStringLiteral("ours_runs"), toArray(r.oursRuns));
+            o.insert(QStringLiteral("baseline_runs"), toArray(r.baselineRuns));
+        }
         list.append(o);
     }
     return QJsonDocument(list).toJson(QJsonDocument::Indented);
 }
 
-bool ResultTable::writeJson(const QString &path, QString *error) const
+bool ResultTable::writeJson(const QString &path, QString *error, bool withRuns) const
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toJson()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(toJson(withRuns)) < 0 || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -18,6 +18,9 @@ struct BenchResult
     // ours / baseline and must stay within it.
     bool higherIsBetter = false;
     bool memory = false;
+    // The runs behind the two medians.
+    QList<double> oursRuns;
+    QList<double> baselineRuns;
 
     double ratio() const;
     // No target means nothing to meet.
@@ -31,8 +34,14 @@ public:
     void add(const BenchResult &result);
     const QList<BenchResult> &results() const { return results_; }
 
-    QByteArray toJson() const;
-    bool writeJson(const QString &path, QString *error) const;
+    // results.json; withRuns adds every run, for pooling (see pool).
+    QByteArray toJson(bool withRuns = false) const;
+    bool writeJson(const QString &path, QString *error, bool withRuns = false) const;
+    // Reads what toJson(true) wrote; false with a reason when it cannot.
+    static bool fromJson(const QByteArray &json, ResultTable &table, QString *error);
+    // Adds the runs of another process's table to the same figures here (or the figures
+    // themselves when new); the medians are then those of all the runs together.
+    void pool(const ResultTable &other);
     void print(std::FILE *out) const;
 
 private:

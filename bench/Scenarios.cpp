@@ -55,6 +55,22 @@ std::optional<double> targetAt(int sizeMb, double ratio)
     return ratio;
 }
 
+// A figure from the medians of one phase, with the runs behind them.
+BenchResult figure(const QString &scenario, int sizeMb, const Alternation::Medians &m, int phase,
+                   std::optional<double> target, bool higherIsBetter)
+{
+    BenchResult r;
+    r.scenario = scenario;
+    r.sizeMb = sizeMb;
+    r.ours = m.ours[phase];
+    r.baseline = m.baseline[phase];
+    r.target = target;
+    r.higherIsBetter = higherIsBetter;
+    r.oursRuns = m.oursRuns[phase];
+    r.baselineRuns = m.baselineRuns[phase];
+    return r;
+}
+
 // Pending events handled, then the visible part of the box painted at once.
 void settle(QPlainTextEdit *box)
 {
@@ -296,7 +312,7 @@ void Scenarios::open(const Document &doc, ResultTable &table)
         return {t};
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-    table.add({QStringLiteral("open"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.15), false});
+    table.add(figure(QStringLiteral("open"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.15), false));
 }
 
 void Scenarios::codec(const Document &doc, ResultTable &table)
@@ -331,7 +347,7 @@ void Scenarios::codec(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add({QStringLiteral("decode"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.0), true});
+        table.add(figure(QStringLiteral("decode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
     }
 
     if (encode) {
@@ -355,7 +371,7 @@ void Scenarios::codec(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add({QStringLiteral("encode"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.0), true});
+        table.add(figure(QStringLiteral("encode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
     }
 }
 
@@ -424,9 +440,9 @@ void Scenarios::insertAndUndo(const Document &doc, ResultTable &table)
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
     if (insert)
-        table.add({QStringLiteral("insert"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.5), false});
+        table.add(figure(QStringLiteral("insert"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
     if (undo)
-        table.add({QStringLiteral("undo"), doc.sizeMb, m.ours[1], m.baseline[1], targetAt(doc.sizeMb, 1.5), false});
+        table.add(figure(QStringLiteral("undo"), doc.sizeMb, m, 1, targetAt(doc.sizeMb, 1.5), false));
 }
 
 void Scenarios::selectionRewrites(const Document &doc, ResultTable &table)
@@ -479,7 +495,7 @@ void Scenarios::selectionRewrites(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add({name, doc.sizeMb, m.ours[0], m.baseline[0], std::nullopt, false});
+        table.add(figure(name, doc.sizeMb, m, 0, std::nullopt, false));
     };
 
     measure(QStringLiteral("case_conversion"), Command::UpperCase, 0, AsciiCase::upper(firstLine),
@@ -565,9 +581,9 @@ void Scenarios::indentLines(const Document &doc, ResultTable &table)
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
     if (indent)
-        table.add({QStringLiteral("indent"), doc.sizeMb, m.ours[0], m.baseline[0], std::nullopt, false});
+        table.add(figure(QStringLiteral("indent"), doc.sizeMb, m, 0, std::nullopt, false));
     if (unindent)
-        table.add({QStringLiteral("unindent"), doc.sizeMb, m.ours[1], m.baseline[1], std::nullopt, false});
+        table.add(figure(QStringLiteral("unindent"), doc.sizeMb, m, 1, std::nullopt, false));
 }
 
 void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &table)
@@ -605,7 +621,7 @@ void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
     check(readFile(editPath) == readFile(basePath), QStringLiteral("save: the file written is not the text encoded"));
-    table.add({QStringLiteral("save"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.5), false});
+    table.add(figure(QStringLiteral("save"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
 }
 
 void Scenarios::memory(const Document &doc, ResultTable &table)
@@ -615,7 +631,7 @@ void Scenarios::memory(const Document &doc, ResultTable &table)
     auto ours = [&]() -> Times { return {MemoryProbe::measure(true, doc.path, shape_)}; };
     auto baseline = [&]() -> Times { return {MemoryProbe::measure(false, doc.path, shape_)}; };
     const Alternation::Medians m = Alternation::run(runs_, false, ours, baseline);
-    BenchResult r{QStringLiteral("memory"), doc.sizeMb, m.ours[0], m.baseline[0], targetAt(doc.sizeMb, 1.3), false};
+    BenchResult r = figure(QStringLiteral("memory"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.3), false);
     r.memory = true;
     table.add(r);
 }

@@ -5,7 +5,10 @@
 #include "platform/MemoryReuse.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QProcess>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <exception>
@@ -28,10 +31,46 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: tagwell_bench [--size MB ...] [--runs N] [--only SCENARIO,...] [--output FILE]\n"
+                 "usage: tagwell_bench [--size MB ...] [--runs N] [--processes N] [--only SCENARIO,...] [--output FILE]\n"
                  "scenarios: %s\n",
                  qPrintable(Scenarios::names().join(QLatin1Char(','))));
     return 2;
+}
+
+// Runs the benchmark again in `processes` child processes with the same arguments and
+// pools their runs: in a virtual machine, where a process's memory happens to lie can make
+// all of its copies of a long text fast or slow, for one side as much as for the other.
+int runInProcesses(int processes, const QStringList &childArgs, ResultTable &table)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "tagwell_bench: no temporary folder\n");
+        return 1;
+    }
+    for (int i = 1; i <= processes; ++i) {
+        std::printf("process %d of %d\n", i, processes);
+        std::fflush(stdout);
+        const QString runsFile = dir.filePath(QStringLiteral("runs-%1.json").arg(i));
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    childArgs + QStringList{QStringLiteral("--processes"), QStringLiteral("1"),
+                                            QStringLiteral("--runs-output"), runsFile});
+        if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::fprintf(stderr, "tagwell_bench: process %d failed\n", i);
+            return 1;
+        }
+        QFile f(runsFile);
+        ResultTable one;
+        QString error;
+        if (!f.open(QIODevice::ReadOnly) || !ResultTable::fromJson(f.readAll(), one, &error)) {
+            std::fprintf(stderr, "tagwell_bench: process %d left no runs: %s\n", i, qPrintable(error));
+            return 1;
+        }
+        table.pool(one);
+    }
+    std::printf("all %d processes together\n", processes);
+    return 0;
 }
 
 } // namespace
@@ -51,8 +90,10 @@ int main(int argc, char *argv[])
 
     QList<int> sizes;
     int runs = 5;
+    int processes = 3;
     QSet<QString> only;
     QString output;
+    QString runsOutput;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
         if (a == QLatin1String("--size")) {
@@ -78,8 +119,15 @@ int main(int argc, char *argv[])
                     return usage();
                 only.insert(name);
             }
+        } else if (a == QLatin1String("--processes") && i + 1 < args.size()) {
+            bool ok = false;
+            processes = args[++i].toInt(&ok);
+            if (!ok || processes < 1)
+                return usage();
         } else if (a == QLatin1String("--output") && i + 1 < args.size()) {
             output = args[++i];
+        } else if (a == QLatin1String("--runs-output") && i + 1 < args.size()) {
+            runsOutput = args[++i];
         } else {
             return usage();
         }
@@ -91,15 +139,31 @@ int main(int argc, char *argv[])
 
     ResultTable table;
     int status = 0;
-    try {
-        Scenarios scenarios(runs, only);
+    if (processes > 1) {
+        QStringList childArgs{QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--size")};
         for (int mb : sizes)
-            scenarios.runSize(mb, table);
-    } catch (const std::exception &e) {
-        std::fprintf(stderr, "tagwell_bench: %s\n", e.what());
-        status = 1;
+            childArgs.append(QString::number(mb));
+        if (!only.isEmpty())
+            childArgs += {QStringLiteral("--only"), QStringList(only.begin(), only.end()).join(QLatin1Char(','))};
+        status = runInProcesses(processes, childArgs, table);
+    } else {
+        try {
+            Scenarios scenarios(runs, only);
+            for (int mb : sizes)
+                scenarios.runSize(mb, table);
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "tagwell_bench: %s\n", e.what());
+            status = 1;
+        }
     }
     table.print(stdout);
+    if (!runsOutput.isEmpty() && status == 0) {
+        QString error;
+        if (!table.writeJson(runsOutput, &error, true)) {
+            std::fprintf(stderr, "tagwell_bench: cannot write %s: %s\n", qPrintable(runsOutput), qPrintable(error));
+            status = 1;
+        }
+    }
     if (!output.isEmpty()) {
         QString error;
         if (!table.writeJson(output, &error)) {
