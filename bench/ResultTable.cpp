@@ -24,9 +24,15 @@ double rounded(double v, int digits)
 
 double BenchResult::ratio() const
 {
-    const double num = higherIsBetter ? baseline : ours;
-    const double den = higherIsBetter ? ours : baseline;
-    return den > 0 ? num / den : 0;
+    auto of = [this](double o, double b) {
+        const double num = higherIsBetter ? b : o;
+        const double den = higherIsBetter ? o : b;
+        return den > 0 ? num / den : 0;
+    };
+    QList<double> pairs;
+    for (qsizetype i = 0; i < std::min(oursRuns.size(), baselineRuns.size()); ++i)
+        pairs.append(of(oursRuns[i], baselineRuns[i]));
+    return pairs.isEmpty() ? of(ours, baseline) : Alternation::median(pairs);
 }
 
 bool BenchResult::met() const

@@ -18,10 +18,14 @@ struct BenchResult
     // ours / baseline and must stay within it.
     bool higherIsBetter = false;
     bool memory = false;
-    // The runs behind the two medians.
+    // The runs behind the two medians, pair by pair: oursRuns[i] and baselineRuns[i] were
+    // taken together.
     QList<double> oursRuns;
     QList<double> baselineRuns;
 
+    // The median of the ratios of the pairs of runs (ours and the baseline's taken one
+    // right after the other in the same process), so that what differs between processes
+    // cancels out; ours / baseline of the medians when there are no runs.
     double ratio() const;
     // No target means nothing to meet.
     bool met() const;
