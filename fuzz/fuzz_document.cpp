@@ -5,34 +5,9 @@
 
 #include "app/DocumentFile.h"
 #include "platform/Cp932Codec.h"
+#include "tests/support/SavedBytes.h"
 
 #include <QString>
-
-namespace {
-
-// The file as saving should write it back, worked out on the bytes: CR, LF and CR LF are
-// never part of a double-byte character in CP932, and neither is the tab.
-QByteArray normalised(const QByteArray &bytes, const QByteArray &tabSpaces)
-{
-    QByteArray out;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char b = bytes[i];
-        if (b == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else if (b == '\n') {
-            out += "\r\n";
-        } else if (b == '\t') {
-            out += tabSpaces;
-        } else {
-            out += b;
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -48,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray saved = DocumentFile::serialize(loaded.text, &unencodable);
     FUZZ_CHECK(unencodable == 0);
     if (!loaded.duplicates)
-        FUZZ_CHECK(saved == normalised(bytes, tabSpaces));
+        FUZZ_CHECK(saved == SavedBytes::expected(bytes, tabSpaces));
 
     // Opened again, the saved file shows the same text and saves to the same bytes.
     const DocumentFile::Loaded again = DocumentFile::prepare(saved, QString::fromLatin1(tabSpaces));

@@ -1,5 +1,6 @@
 // Files no editor should choke on: they open through the real open command, and saving
 // writes them back byte for byte apart from line ends (to CR LF) and tabs (to spaces).
+#include "SavedBytes.h"
 #include "ShellFixture.h"
 
 #include "app/EditBox.h"
@@ -9,29 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// What saving should write, worked out on the bytes: CR, LF and the tab are never part of
-// a double-byte character, so each can be found without decoding.
-QByteArray normalised(const QByteArray &bytes, const QByteArray &tabSpaces)
-{
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char b = bytes[i];
-        if (b == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else if (b == '\n') {
-            out += "\r\n";
-        } else if (b == '\t') {
-            out += tabSpaces;
-        } else {
-            out += b;
-        }
-    }
-    return out;
-}
 
 // Seeded noise. The lead bytes of CP932's alternative codes (which saving writes in their
 // standard form) are left out, so every byte must come back.
@@ -106,7 +84,7 @@ private Q_SLOTS:
         TMainForm &f = fx.form();
         const QByteArray tab = f.tabSpaces().toLatin1();
         if (expected.isEmpty())
-            expected = normalised(file, tab);
+            expected = SavedBytes::expected(file, tab);
         const QString path = fx.writeFile(QStringLiteral("hostile.html"), file);
 
         f.OpenDocument(path);
@@ -164,7 +142,7 @@ private Q_SLOTS:
 
         f.FileSaveClick();
         QCOMPARE(countKind(fx.platform(), Platform::MessageKind::Warning), 0);
-        QCOMPARE(ShellFixture::readFile(path), normalised(file, f.tabSpaces().toLatin1()) + '!');
+        QCOMPARE(ShellFixture::readFile(path), SavedBytes::expected(file, f.tabSpaces().toLatin1()) + '!');
     }
 };
 
