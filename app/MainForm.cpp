@@ -117,13 +117,34 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
             PageControlChange();
     });
 
-    connect(ui->MenuFile, &QMenu::aboutToShow, this, &TMainForm::MenuFileClick);
-    connect(ui->MenuEdit, &QMenu::aboutToShow, this, &TMainForm::MenuEditClick);
-    connect(ui->MenuHtml, &QMenu::aboutToShow, this, &TMainForm::MenuHtmlClick);
-    connect(ui->MenuCSS, &QMenu::aboutToShow, this, &TMainForm::MenuCSSClick);
-    connect(ui->MenuSearch, &QMenu::aboutToShow, this, &TMainForm::MenuSearchClick);
-    connect(ui->MenuOption, &QMenu::aboutToShow, this, &TMainForm::MenuOptionClick);
-    connect(ui->MenuTool, &QMenu::aboutToShow, this, &TMainForm::MenuToolClick);
+    connect(ui->MenuFile, &QMenu::aboutToShow, this, [this] {
+        MenuFileClick();
+        applyNeeds();
+    });
+    connect(ui->MenuEdit, &QMenu::aboutToShow, this, [this] {
+        MenuEditClick();
+        applyNeeds();
+    });
+    connect(ui->MenuHtml, &QMenu::aboutToShow, this, [this] {
+        MenuHtmlClick();
+        applyNeeds();
+    });
+    connect(ui->MenuCSS, &QMenu::aboutToShow, this, [this] {
+        MenuCSSClick();
+        applyNeeds();
+    });
+    connect(ui->MenuSearch, &QMenu::aboutToShow, this, [this] {
+        MenuSearchClick();
+        applyNeeds();
+    });
+    connect(ui->MenuOption, &QMenu::aboutToShow, this, [this] {
+        MenuOptionClick();
+        applyNeeds();
+    });
+    connect(ui->MenuTool, &QMenu::aboutToShow, this, [this] {
+        MenuToolClick();
+        applyNeeds();
+    });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::refreshEnabling);
 
     bindCommands();
@@ -184,22 +205,100 @@ QObject *TMainForm::item(const QString &name) const
     return found;
 }
 
-void TMainForm::bind(const QString &name, const std::function<void()> &operation)
+void TMainForm::bind(const QString &name, std::function<void()> operation, CommandNeed need)
 {
     QObject *obj = item(name);
     if (auto *a = qobject_cast<QAction *>(obj)) {
-        connect(a, &QAction::triggered, this, [operation] { operation(); });
-    } else if (auto *b = qobject_cast<QAbstractButton *>(obj)) {
-        connect(b, &QAbstractButton::clicked, this, [operation] { operation(); });
-    } else {
-        qFatal("no command item named %s", qPrintable(name));
+        bindAction(a, std::move(operation), need);
+        return;
     }
-    built_.insert(obj);
+    auto *b = qobject_cast<QAbstractButton *>(obj);
+    if (!b)
+        qFatal("no command item named %s", qPrintable(name));
+    connect(b, &QAbstractButton::clicked, this, [operation = std::move(operation)] { operation(); });
+    built_.insert(b);
+    if (need != CommandNeed::Nothing)
+        needs_.append({b, need});
     // Available from now on; the enabling rules narrow it to the current state.
-    if (auto *a = qobject_cast<QAction *>(obj))
-        a->setEnabled(true);
-    else
-        static_cast<QWidget *>(obj)->setEnabled(true);
+    b->setEnabled(true);
+    applyNeeds();
+}
+
+void TMainForm::bindAction(QAction *action, std::function<void()> operation, CommandNeed need)
+{
+    connect(action, &QAction::triggered, this, [operation = std::move(operation)] { operation(); });
+    built_.insert(action);
+    if (need != CommandNeed::Nothing)
+        needs_.append({action, need});
+    action->setEnabled(true);
+    applyNeeds();
+}
+
+void TMainForm::applyNeeds()
+{
+    const bool open = hasDocument();
+    const bool selected = open && activeBox_->selLength() > 0;
+    const bool clip = open && Platform::instance().clipboardHasText();
+    // Entries of rebuilt submenus come and go.
+    needs_.removeIf([](const BoundNeed &n) { return n.item.isNull(); });
+    for (const BoundNeed &n : std::as_const(needs_)) {
+        bool on = true;
+        switch (n.need) {
+        case CommandNeed::Nothing: break;
+        case CommandNeed::Document: on = open; break;
+        case CommandNeed::Selection: on = selected; break;
+        case CommandNeed::ClipboardText: on = clip; break;
+        }
+        setItemEnabled(n.item.data(), on);
+    }
+}
+
+QMenu *TMainForm::menu(const QString &name) const
+{
+    return findChild<QMenu *>(name);
+}
+
+void TMainForm::setItemChecked(const QString &name, bool on)
+{
+    if (auto *a = qobject_cast<QAction *>(item(name)))
+        a->setChecked(on);
+    else if (auto *b = qobject_cast<QAbstractButton *>(item(name)))
+        b->setChecked(on);
+}
+
+IEditBox *TMainForm::documentBox(int index) const
+{
+    return EditBoxOfTab(index);
+}
+
+bool TMainForm::activateDocument(const IEditBox *box)
+{
+    for (int i = 0; i < tabCount(); ++i) {
+        if (static_cast<const IEditBox *>(EditBoxOfTab(i)) == box) {
+            selectTab(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TMainForm::place(QWidget *dialog, Placement placement, QPoint offset)
+{
+    switch (placement) {
+    case Placement::AtCursor: PlaceAtCursor(dialog); break;
+    case Placement::UpperThird: PlaceUpperThird(dialog); break;
+    case Placement::Centered: PlaceCentered(dialog); break;
+    case Placement::BottomRight: PlaceBottomRight(dialog); break;
+    case Placement::FromWindow:
+        dialog->adjustSize();
+        dialog->move(pos() + offset);
+        break;
+    }
+}
+
+std::optional<QColor> TMainForm::chooseColor(const QColor &initial)
+{
+    return Platform::instance().chooseColor(this, initial, customColors_);
 }
 
 void TMainForm::setItemEnabled(QObject *obj, bool on)
@@ -276,6 +375,7 @@ void TMainForm::refreshEnabling()
     MenuToolClick();
     MemoPopupPopup();
     PagePopupPopup();
+    applyNeeds();
 }
 
 void TMainForm::MenuFileClick()
@@ -528,6 +628,7 @@ bool TMainForm::FormCloseQuery()
     ok = ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("Tab"), tabWidthIndex_) && ok;
     ok = ini.writeBool(form, QStringLiteral("ToolBar"), !ui->ToolBar->isHidden()) && ok;
     Q_EMIT shuttingDown(ini);
+    Q_EMIT events_.shuttingDown(ini);
     ok = ini.eraseSection(QStringLiteral("Custom")) && ok;
     for (int i = 1; i <= 16; ++i) {
         const QString key = QStringLiteral("Color") + QChar(64 + i);
@@ -675,6 +776,7 @@ EditBox *TMainForm::CreateEditBox()
         refreshEnabling();
     });
     Q_EMIT editBoxCreated(box);
+    Q_EMIT events_.editBoxCreated(box);
     return box;
 }
 
@@ -742,6 +844,8 @@ void TMainForm::OpenDocument(const QString &name)
 void TMainForm::removeTab(int index)
 {
     QWidget *page = ui->PageControl->widget(index);
+    if (auto *box = qobject_cast<EditBox *>(page))
+        Q_EMIT events_.documentClosing(box);
     tabSignalsQuiet_ = true;
     ui->PageControl->removeTab(index);
     tabSignalsQuiet_ = false;
@@ -765,6 +869,7 @@ void TMainForm::OpenChecked(const QString &name)
     if (!CheckNotOpen(name))
         return;
     Q_EMIT openingChecked(name);
+    Q_EMIT events_.openingChecked(name);
     OpenDocument(name);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandHost.h"
 #include "app/StartupSettings.h"
 #include "editing/EditContext.h"
 #include "editing/UndoSnapshot.h"
@@ -27,7 +28,7 @@ class TMainForm;
 }
 
 // The main window: documents in tabs, menus, tool bars, status bar and settings.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public CommandHost
 {
     Q_OBJECT
 public:
@@ -51,7 +52,6 @@ public:
     EditBox *activeBox() const { return activeBox_; }
     int tabCount() const;
     int activeIndex() const;
-    const QStringList &documentNames() const { return documentNames_; }
     void SelectAndShow(int line, int column, int length);
     static QString FileSizeText(const QString &name);
 
@@ -71,7 +71,7 @@ public:
     bool FormKeyDown(QKeyEvent *event);
     bool SaveIfModified();
     // The shared open dialog (several files, the shell's filters), reset after each use.
-    Platform::FileAnswer runOpenDialog(const QString &folder);
+    Platform::FileAnswer runOpenDialog(const QString &folder) override;
     void CloseWithPrompt();
 
     void UpdateModifiedMark();
@@ -103,11 +103,8 @@ public:
     void ShowNotYetNotice();
 
     // State the Parts keep in the Tag of menu items and controls.
-    int tagCase() const { return tagCase_; }
-    int styleCase() const { return styleCase_; }
     int wordWrap() const { return wordWrap_; }
     int tabWidthIndex() const { return tabWidthIndex_; }
-    QString tabSpaces() const { return tabSpaces_; }
     int htmlBarTag() const { return htmlBarTag_; }
     int htmlPagePosition() const { return htmlPagePosition_; }
     void setWordWrapSetting(int value) { wordWrap_ = value; }
@@ -118,7 +115,6 @@ public:
     bool closeContinue() const { return closeContinue_; }
     UndoSnapshot &undoSnapshot() { return undo_; }
     QStringList &customColors() { return customColors_; }
-    QString programFolder() const { return programFolder_; }
     QString iniPath() const;
     QString applicationTitle() const { return applicationTitle_; }
     QString statusText(int panel) const;
@@ -126,20 +122,44 @@ public:
 
     // A command whose handler is connected; every other item stays disabled.
     bool isBuilt(QObject *item) const { return built_.contains(item); }
-    // Connects a menu item, tool button or pop-up item (by object name) to one operation.
-    void bind(const QString &name, const std::function<void()> &operation);
+    // CommandHost
+    void bind(const QString &name, std::function<void()> operation, CommandNeed need = CommandNeed::Nothing) override;
+    void bindAction(QAction *action, std::function<void()> operation, CommandNeed need = CommandNeed::Nothing) override;
+    QMenu *menu(const QString &name) const override;
+    void setItemChecked(const QString &name, bool on) override;
+    QWidget *window() override { return this; }
+    bool hasDocument() const override { return tabCount() > 0 && activeBox_; }
+    QString activeDocumentName() const override { return ActiveDocumentName(); }
+    QStringList documentNames() const override { return documentNames_; }
+    int activeDocumentIndex() const override { return activeIndex(); }
+    IEditBox *documentBox(int index) const override;
+    bool activateDocument(const IEditBox *box) override;
+    void openDocument(const QString &name) override { OpenDocument(name); }
+    bool checkNotOpen(const QString &name) override { return CheckNotOpen(name); }
+    void openChecked(const QString &name) override { OpenChecked(name); }
+    void selectAndShow(int line, int column, int length) override { SelectAndShow(line, column, length); }
+    QString programFolder() const override { return programFolder_; }
+    QString settingsPath() const override { return iniPath(); }
+    int tagCase() const override { return tagCase_; }
+    int styleCase() const override { return styleCase_; }
+    QString tabSpaces() const override { return tabSpaces_; }
+    void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) override;
+    void showInfo(const QString &text) override { ShowInfo(text); }
+    void showNotYetNotice() override { ShowNotYetNotice(); }
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+    HostEvents &events() override { return events_; }
     void setItemEnabled(QObject *item, bool on);
     // Applies every enabling rule to the current state.
-    void refreshEnabling();
-    void setItemEnabled(const QString &name, bool on);
+    void refreshEnabling() override;
+    void setItemEnabled(const QString &name, bool on) override;
     QObject *item(const QString &name) const;
 
     // Every settings write reports here: the first failure of a run is shown to the user,
     // later ones are not (the program keeps working without its settings).
-    bool settingsWritten(bool ok, const ProfileStore &ini);
+    bool settingsWritten(bool ok, const ProfileStore &ini) override;
 
     // The active document as the editing commands see it; only while a tab is open.
-    EditContext editContext();
+    EditContext editContext() override;
     // Command groups of their own subsystems hook in here.
     void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
 
@@ -162,6 +182,7 @@ private:
     void applyFonts(const StartupSettings &s);
     void bindCommands();
     void disableUnbuilt();
+    void applyNeeds();
     EditBox *CreateEditBox();
     void selectTabQuietly(int index);
     void removeTab(int index);
@@ -203,4 +224,11 @@ private:
     std::function<void(const QString &)> shortcutFileHandler_;
     bool settingsFailureShown_ = false;
     mutable QHash<QString, QPointer<QObject>> itemCache_;
+    struct BoundNeed
+    {
+        QPointer<QObject> item;
+        CommandNeed need;
+    };
+    QList<BoundNeed> needs_;
+    HostEvents events_;
 };
