@@ -9,17 +9,27 @@
 #include "app/ViewOptions.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
+#include "wizards/LinkMarkup.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
 {
-    new EditingCommands(form);
-    new RecentFiles(form);
-    new ShortcutLink(form);
-    new FileDrop(form);
-    new PreviewCommands(form);
+    CommandHost &host = form;
+    auto *editing = new EditingCommands(host);
+    new RecentFiles(host);
+    new ShortcutLink(host);
+    new FileDrop(host);
+    new PreviewCommands(host);
+    // The view options are the window's own tool bars and boxes.
     new ViewOptions(form);
-    new LinkCommands(form); // after EditingCommands: it takes over the comment input box
-    new ImageCommands(form);
-    new TableCommands(form);
+    auto *links = new LinkCommands(host);
+    new ImageCommands(host);
+    new TableCommands(host);
+
+    // The engine decides whether a comment command wraps the selection or asks for text.
+    editing->setCommentBoxHandler([links](bool atCursor) {
+        links->openInputBox(LinkMarkup::Comment, atCursor ? LinkCommands::Where::AtCursor : LinkCommands::Where::UpperThird);
+    });
+    // Internet shortcuts named on the command line become links.
+    form.setShortcutFileHandler([&host](const QString &file) { ShortcutLink::InsertShortcutLink(host, file); });
 }

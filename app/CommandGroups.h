@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QObject>
-
 class TMainForm;
 
 // The command groups of the program's subsystems. Each is a QObject child of the main
-// window that binds its own items; this is the one place that creates them all.
+// window that binds its own items through the command host; this is the one place that
+// creates them all and wires the few that work together.
 class CommandGroups
 {
 public:

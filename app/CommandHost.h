@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -16,7 +17,6 @@ class IEditBox;
 class ProfileStore;
 class QAction;
 class QMenu;
-class QWidget;
 
 // What a command needs before it can run; the host keeps its item enabled exactly then.
 // Commands with an irregular rule bind with Nothing and keep their rule in the host.
@@ -89,6 +89,13 @@ public:
     // True when name is not open yet; otherwise tells the user so.
     virtual bool checkNotOpen(const QString &name) = 0;
     virtual void openChecked(const QString &name) = 0;
+    // Saves the active document when modified, without the save notice; an untitled one
+    // through Save as. False when it stays unsaved (cancelled or failed).
+    virtual bool saveIfModified() = 0;
+    // The active document's folder while its first Browse or Open is still to come, else
+    // empty; the Open command and every Browse button share it.
+    virtual QString firstBrowseFolder() const = 0;
+    virtual void setFirstBrowseUsed() = 0;
     // Selects length characters at line and column of the active box and scrolls them into view.
     virtual void selectAndShow(int line, int column, int length) = 0;
     static QString untitledName() { return QStringLiteral("NewPage"); }
@@ -101,6 +108,9 @@ public:
     virtual bool settingsWritten(bool ok, const ProfileStore &ini) = 0;
     virtual int tagCase() const = 0;
     virtual int styleCase() const = 0;
+    // The case settings; the caller stores them.
+    virtual void setTagCase(int value) = 0;
+    virtual void setStyleCase(int value) = 0;
     virtual QString tabSpaces() const = 0;
 
     // ---- dialogs and messages

@@ -213,3 +213,11 @@ void EditBox::keyPressEvent(QKeyEvent *event)
     }
     QPlainTextEdit::keyPressEvent(event);
 }
+
+void EditBox::typeOverSelection(const QString &text)
+{
+    QTextCursor c = textCursor();
+    c.insertText(text);
+    setTextCursor(c);
+    ensureCursorVisible();
+}

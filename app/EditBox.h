@@ -31,6 +31,7 @@ public:
     void setSelection(int start, int length) override;
     QString selectedText() const override;
     void replaceRange(int start, int length, const QString &replacement) override;
+    void typeOverSelection(const QString &text) override;
     void setWholeText(const QString &text) override;
     int lineCount() const override;
     QString line(int index) const override;

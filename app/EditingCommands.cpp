@@ -1,16 +1,13 @@
 #include "app/EditingCommands.h"
 
-#include "app/EditBox.h"
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
+#include "app/SettingsKeys.h"
+#include "editing/IEditBox.h"
 #include "editing/ColorCommands.h"
 #include "editing/EditTools.h"
 #include "editing/FixedTags.h"
 #include "platform/ProfileStore.h"
 
-#include "ui_MainForm.h"
-
-#include <QActionGroup>
-#include <QFileInfo>
 
 namespace {
 QColor toQColor(const RgbColor &c)
@@ -24,14 +21,15 @@ RgbColor toRgb(const QColor &c)
 }
 } // namespace
 
-EditingCommands::EditingCommands(TMainForm &form) : QObject(&form), form_(form)
+EditingCommands::EditingCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {
+    // The menus' own rules decide when these are available; the need only guards a key.
     for (const QString &name : FixedTags::names())
-        form_.bind(name, [this, name] { runFixedTag(name); });
+        host_.bind(name, [this, name] { runFixedTag(name); });
     for (const QString &name : EditTools::names())
-        form_.bind(name, [this, name] { runEditTool(name); });
+        host_.bind(name, [this, name] { runEditTool(name); });
     for (const QString &name : ColorCommands::names())
-        form_.bind(name, [this, name] { runColorCommand(name); });
+        host_.bind(name, [this, name] { runColorCommand(name); });
 
     const std::pair<const char *, void (EditingCommands::*)()> clipboard[] = {
         {"EditCut", &EditingCommands::EditCutClick},         {"EditCutSpd", &EditingCommands::EditCutClick},
@@ -42,41 +40,41 @@ EditingCommands::EditingCommands(TMainForm &form) : QObject(&form), form_(form)
         {"EditSelectAll", &EditingCommands::EditSelectAllClick}, {"PopSelect", &EditingCommands::EditSelectAllClick},
     };
     for (const auto &[name, handler] : clipboard)
-        form_.bind(QLatin1String(name), [this, handler = handler] { (this->*handler)(); });
+        host_.bind(QLatin1String(name), [this, handler = handler] { (this->*handler)(); });
 
-    form_.bind(QStringLiteral("TagUpper"), [this] { setTagCase(1); });
-    form_.bind(QStringLiteral("TagLower"), [this] { setTagCase(0); });
-    form_.bind(QStringLiteral("StyleUpper"), [this] { setStyleCase(1); });
-    form_.bind(QStringLiteral("StyleLower"), [this] { setStyleCase(0); });
+    host_.bind(QStringLiteral("TagUpper"), [this] { setTagCase(1); });
+    host_.bind(QStringLiteral("TagLower"), [this] { setTagCase(0); });
+    host_.bind(QStringLiteral("StyleUpper"), [this] { setStyleCase(1); });
+    host_.bind(QStringLiteral("StyleLower"), [this] { setStyleCase(0); });
 }
 
 void EditingCommands::runFixedTag(const QString &name)
 {
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
-    const FixedTags::Outcome outcome = FixedTags::run(name, form_.editContext());
+    const FixedTags::Outcome outcome = FixedTags::run(name, host_.editContext());
     if (outcome == FixedTags::Outcome::CommentBoxUpperThird || outcome == FixedTags::Outcome::CommentBoxAtCursor) {
         if (commentBox_)
             commentBox_(outcome == FixedTags::Outcome::CommentBoxAtCursor);
         else
-            form_.ShowNotYetNotice();
+            host_.showNotYetNotice();
     }
 }
 
 void EditingCommands::runEditTool(const QString &name)
 {
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
-    EditTools::run(name, form_.editContext());
+    EditTools::run(name, host_.editContext());
 }
 
 void EditingCommands::runColorCommand(const QString &name)
 {
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
     const ColorChooser chooseColor = [this](const std::optional<RgbColor> &preset) -> std::optional<RgbColor> {
         const QColor initial = preset ? toQColor(*preset) : lastColor_;
-        const std::optional<QColor> chosen = Platform::instance().chooseColor(&form_, initial, form_.customColors());
+        const std::optional<QColor> chosen = host_.chooseColor(initial);
         if (!chosen)
             return std::nullopt;
         lastColor_ = *chosen;
@@ -86,25 +84,30 @@ void EditingCommands::runColorCommand(const QString &name)
         Platform::FileRequest request;
         request.title = ColorCommands::pictureDialogTitle();
         request.filters = ColorCommands::pictureFilters();
-        const Platform::FileAnswer answer = Platform::instance().openFiles(&form_, request, false);
+        const Platform::FileAnswer answer = Platform::instance().openFiles(host_.window(), request, false);
         return answer.files.isEmpty() ? QString() : answer.files.first();
     };
-    ColorCommands::run(name, form_.editContext(), chooseColor, choosePicture);
+    ColorCommands::run(name, host_.editContext(), chooseColor, choosePicture);
 }
 
 // The clipboard commands are the box's own edits, so its own undo covers them.
+IEditBox *EditingCommands::activeBox() const
+{
+    return host_.hasDocument() ? host_.documentBox(host_.activeDocumentIndex()) : nullptr;
+}
+
 void EditingCommands::EditCutClick()
 {
-    EditBox *box = form_.activeBox();
+    IEditBox *box = activeBox();
     if (!box || box->selLength() == 0)
         return;
     Platform::instance().setClipboardText(box->selectedText());
-    box->textCursor().removeSelectedText();
+    box->typeOverSelection(QString());
 }
 
 void EditingCommands::EditCopyClick()
 {
-    EditBox *box = form_.activeBox();
+    IEditBox *box = activeBox();
     if (!box || box->selLength() == 0)
         return;
     Platform::instance().setClipboardText(box->selectedText());
@@ -122,43 +125,40 @@ QString EditingCommands::pastedText(const QString &clipboard)
 
 void EditingCommands::EditPasteClick()
 {
-    EditBox *box = form_.activeBox();
+    IEditBox *box = activeBox();
     if (!box || !Platform::instance().clipboardHasText())
         return;
-    QTextCursor c = box->textCursor();
-    c.insertText(pastedText(Platform::instance().clipboardText()));
-    box->setTextCursor(c);
-    box->ensureCursorVisible();
+    box->typeOverSelection(pastedText(Platform::instance().clipboardText()));
 }
 
 void EditingCommands::EditDelClick()
 {
-    EditBox *box = form_.activeBox();
+    IEditBox *box = activeBox();
     if (!box || box->selLength() == 0)
         return;
-    box->textCursor().removeSelectedText();
+    box->typeOverSelection(QString());
 }
 
 void EditingCommands::EditSelectAllClick()
 {
-    if (EditBox *box = form_.activeBox())
-        box->selectAll();
+    if (IEditBox *box = activeBox())
+        box->setSelection(0, box->length());
 }
 
 void EditingCommands::setTagCase(int value)
 {
-    form_.setTagCase(value);
-    form_.form()->TagUpper->setChecked(value == 1);
-    form_.form()->TagLower->setChecked(value == 0);
-    ProfileStore ini(form_.iniPath());
-    form_.settingsWritten(ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("Case"), value), ini);
+    host_.setTagCase(value);
+    host_.setItemChecked(QStringLiteral("TagUpper"), value == 1);
+    host_.setItemChecked(QStringLiteral("TagLower"), value == 0);
+    ProfileStore ini(host_.settingsPath());
+    host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::TagCase, value), ini);
 }
 
 void EditingCommands::setStyleCase(int value)
 {
-    form_.setStyleCase(value);
-    form_.form()->StyleUpper->setChecked(value == 1);
-    form_.form()->StyleLower->setChecked(value == 0);
-    ProfileStore ini(form_.iniPath());
-    form_.settingsWritten(ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("StyleCase"), value), ini);
+    host_.setStyleCase(value);
+    host_.setItemChecked(QStringLiteral("StyleUpper"), value == 1);
+    host_.setItemChecked(QStringLiteral("StyleLower"), value == 0);
+    ProfileStore ini(host_.settingsPath());
+    host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::StyleCase, value), ini);
 }

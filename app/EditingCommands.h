@@ -5,7 +5,8 @@
 
 #include <functional>
 
-class TMainForm;
+class CommandHost;
+class IEditBox;
 
 // Binds the tag editing engine to the main window: fixed tags, the Edit menu,
 // colours, case and line tools, and the tag and style case settings.
@@ -13,7 +14,7 @@ class EditingCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit EditingCommands(TMainForm &form);
+    explicit EditingCommands(CommandHost &host);
 
     // The comment commands want the comment input box when the engine says so;
     // atCursor: started from the tool button. Until a handler is set they say so.
@@ -34,7 +35,9 @@ public:
     static QString pastedText(const QString &clipboard);
 
 private:
-    TMainForm &form_;
+    IEditBox *activeBox() const;
+
+    CommandHost &host_;
     std::function<void(bool)> commentBox_;
     QColor lastColor_ = Qt::black;
 };

@@ -1,31 +1,29 @@
 #include "app/FileDrop.h"
 
-#include "app/EditBox.h"
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
 #include "app/ShortcutLink.h"
 
+#include <QAbstractScrollArea>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 
-FileDrop::FileDrop(TMainForm &form) : QObject(&form), form_(form)
+FileDrop::FileDrop(CommandHost &host) : QObject(host.window()), host_(host)
 {
-    form.setAcceptDrops(true);
-    form.installEventFilter(this);
-    connect(&form, &TMainForm::editBoxCreated, this, &FileDrop::watch);
-    for (int i = 0; i < form.tabCount(); ++i) {
-        if (EditBox *box = form.EditBoxOfTab(i))
-            watch(box);
-    }
+    host.window()->setAcceptDrops(true);
+    host.window()->installEventFilter(this);
+    // Installed with the window, before any document box exists.
+    connect(&host.events(), &HostEvents::editBoxCreated, this, &FileDrop::watch);
 }
 
-void FileDrop::watch(EditBox *box)
+void FileDrop::watch(QWidget *box)
 {
     // The box would take a dropped file as text: its drag events come here first.
     box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(box))
+        area->viewport()->installEventFilter(this);
 }
 
 QStringList FileDrop::localFiles(const QMimeData *data)
@@ -81,18 +79,18 @@ void FileDrop::handleDroppedFiles(const QStringList &names)
         const QString ext = extensionOf(name);
         if (ext == QLatin1String(".url")) {
             // An unreadable shortcut ends the drop; the user has been told.
-            if (!ShortcutLink::InsertShortcutLink(form_, name))
+            if (!ShortcutLink::InsertShortcutLink(host_, name))
                 return;
             continue;
         }
         if (ext != QLatin1String(".html") && ext != QLatin1String(".htm") && ext != QLatin1String(".txt"))
             continue;
         // Already open: ignored without a word.
-        if (form_.tabCount() > 0 && form_.documentNames().contains(name))
+        if (host_.documentNames().contains(name))
             continue;
-        const int before = form_.tabCount();
-        form_.OpenDocument(name);
-        if (form_.tabCount() == before)
+        const int before = int(host_.documentNames().size());
+        host_.openDocument(name);
+        if (host_.documentNames().size() == before)
             return; // it could not be read; the user has been told
     }
 }

@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QStringList>
 
-class EditBox;
+class CommandHost;
+class QWidget;
 class QMimeData;
-class TMainForm;
 
 // Files dragged from a file manager onto the main window, its editing boxes included:
 // HTML and text files open in tabs, internet shortcuts become links, anything else is
@@ -14,7 +14,7 @@ class FileDrop : public QObject
 {
     Q_OBJECT
 public:
-    explicit FileDrop(TMainForm &form);
+    explicit FileDrop(CommandHost &host);
 
     // What a drop of these local file names does, in the order given.
     void handleDroppedFiles(const QStringList &names);
@@ -27,7 +27,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void watch(EditBox *box);
+    void watch(QWidget *box);
 
-    TMainForm &form_;
+    CommandHost &host_;
 };

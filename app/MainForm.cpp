@@ -2,11 +2,14 @@
 
 #include "app/About.h"
 #include "app/CommandGroups.h"
+#include "app/CommandRegistry.h"
 #include "app/DialogPlacement.h"
-#include "app/DocumentFile.h"
+#include "app/DocumentManager.h"
+#include "app/SettingsKeys.h"
 #include "app/EditBox.h"
 #include "app/Result.h"
 #include "editing/MenuEnabling.h"
+#include "platform/FileSizeText.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProgramFolder.h"
 
@@ -35,18 +38,6 @@
 namespace {
 const QString ModifiedMark = QStringLiteral("変更あり");
 
-QString fileNamePart(const QString &name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? name : name.mid(slash + 1);
-}
-
-QString folderPart(const QString &name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? QString() : name.left(slash + 1);
-}
-
 // TW.ini keeps colours as the other platform's BGR integers; negative values name
 // its system colours, which have no meaning here, so they give the default.
 QColor colorFromStored(int value, const QColor &fallback)
@@ -74,11 +65,6 @@ QStringList openFilters(bool afterFirstUse)
             QStringLiteral("その他 (*)")};
 }
 
-QStringList saveFilters()
-{
-    return {QStringLiteral("HTMLファイル (*.html *.htm)"), QStringLiteral("テキストファイル (*.txt)"),
-            QStringLiteral("その他 (*)")};
-}
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
@@ -90,6 +76,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     setWindowIconText(AppTitle);
 
     programFolder_ = ProgramFolder::path();
+    docs_ = new DocumentManager(this, [this](const QString &text) { ShowInfo(text); });
+    commands_ = new CommandRegistry(this, [this](CommandNeed need) { return needMet(need); });
     // The page template folder; the templates themselves are the user's.
     QDir().mkpath(programFolder_ + QStringLiteral("Temp"));
 
@@ -119,31 +107,31 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
     connect(ui->MenuFile, &QMenu::aboutToShow, this, [this] {
         MenuFileClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuEdit, &QMenu::aboutToShow, this, [this] {
         MenuEditClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuHtml, &QMenu::aboutToShow, this, [this] {
         MenuHtmlClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuCSS, &QMenu::aboutToShow, this, [this] {
         MenuCSSClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuSearch, &QMenu::aboutToShow, this, [this] {
         MenuSearchClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuOption, &QMenu::aboutToShow, this, [this] {
         MenuOptionClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(ui->MenuTool, &QMenu::aboutToShow, this, [this] {
         MenuToolClick();
-        applyNeeds();
+        commands_->applyNeeds();
     });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::refreshEnabling);
 
@@ -151,7 +139,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     LoadSettings();
     LayoutStatusBar();
     CommandGroups::installAll(*this);
-    disableUnbuilt();
+    commands_->disableUnbuilt();
     qApp->installEventFilter(this);
     UpdateTitle();
     UpdateModifiedMark();
@@ -189,81 +177,60 @@ QString TMainForm::iniPath() const
 
 // ---------------------------------------------------------------- commands and enabling
 
-QObject *TMainForm::item(const QString &name) const
-{
-    // The enabling rules look items up on every state change: search the tree once per name.
-    const auto cached = itemCache_.constFind(name);
-    if (cached != itemCache_.constEnd() && !cached->isNull())
-        return cached->data();
-    QObject *found = findChild<QAction *>(name);
-    if (!found)
-        found = findChild<QAbstractButton *>(name);
-    if (!found)
-        found = findChild<QMenu *>(name);
-    if (found)
-        itemCache_.insert(name, found);
-    return found;
-}
-
 void TMainForm::bind(const QString &name, std::function<void()> operation, CommandNeed need)
 {
-    QObject *obj = item(name);
-    if (auto *a = qobject_cast<QAction *>(obj)) {
-        bindAction(a, std::move(operation), need);
-        return;
-    }
-    auto *b = qobject_cast<QAbstractButton *>(obj);
-    if (!b)
-        qFatal("no command item named %s", qPrintable(name));
-    connect(b, &QAbstractButton::clicked, this, [operation = std::move(operation)] { operation(); });
-    built_.insert(b);
-    if (need != CommandNeed::Nothing)
-        needs_.append({b, need});
-    // Available from now on; the enabling rules narrow it to the current state.
-    b->setEnabled(true);
-    applyNeeds();
+    commands_->bind(name, std::move(operation), need);
 }
 
 void TMainForm::bindAction(QAction *action, std::function<void()> operation, CommandNeed need)
 {
-    connect(action, &QAction::triggered, this, [operation = std::move(operation)] { operation(); });
-    built_.insert(action);
-    if (need != CommandNeed::Nothing)
-        needs_.append({action, need});
-    action->setEnabled(true);
-    applyNeeds();
-}
-
-void TMainForm::applyNeeds()
-{
-    const bool open = hasDocument();
-    const bool selected = open && activeBox_->selLength() > 0;
-    const bool clip = open && Platform::instance().clipboardHasText();
-    // Entries of rebuilt submenus come and go.
-    needs_.removeIf([](const BoundNeed &n) { return n.item.isNull(); });
-    for (const BoundNeed &n : std::as_const(needs_)) {
-        bool on = true;
-        switch (n.need) {
-        case CommandNeed::Nothing: break;
-        case CommandNeed::Document: on = open; break;
-        case CommandNeed::Selection: on = selected; break;
-        case CommandNeed::ClipboardText: on = clip; break;
-        }
-        setItemEnabled(n.item.data(), on);
-    }
+    commands_->bindAction(action, std::move(operation), need);
 }
 
 QMenu *TMainForm::menu(const QString &name) const
 {
-    return findChild<QMenu *>(name);
+    return commands_->menu(name);
+}
+
+QObject *TMainForm::item(const QString &name) const
+{
+    return commands_->item(name);
+}
+
+bool TMainForm::isBuilt(QObject *item) const
+{
+    return commands_->isBuilt(item);
 }
 
 void TMainForm::setItemChecked(const QString &name, bool on)
 {
-    if (auto *a = qobject_cast<QAction *>(item(name)))
-        a->setChecked(on);
-    else if (auto *b = qobject_cast<QAbstractButton *>(item(name)))
-        b->setChecked(on);
+    commands_->setItemChecked(name, on);
+}
+
+void TMainForm::setItemEnabled(QObject *item, bool on)
+{
+    commands_->setItemEnabled(item, on);
+}
+
+void TMainForm::setItemEnabled(const QString &name, bool on)
+{
+    commands_->setItemEnabled(name, on);
+}
+
+bool TMainForm::needMet(CommandNeed need) const
+{
+    switch (need) {
+    case CommandNeed::Nothing: return true;
+    case CommandNeed::Document: return hasDocument();
+    case CommandNeed::Selection: return hasDocument() && activeBox_->selLength() > 0;
+    case CommandNeed::ClipboardText: return hasDocument() && Platform::instance().clipboardHasText();
+    }
+    return false;
+}
+
+QStringList TMainForm::documentNames() const
+{
+    return docs_->names();
 }
 
 IEditBox *TMainForm::documentBox(int index) const
@@ -301,26 +268,6 @@ std::optional<QColor> TMainForm::chooseColor(const QColor &initial)
     return Platform::instance().chooseColor(this, initial, customColors_);
 }
 
-void TMainForm::setItemEnabled(QObject *obj, bool on)
-{
-    if (auto *m = qobject_cast<QMenu *>(obj)) {
-        m->menuAction()->setEnabled(on);
-        return;
-    }
-    if (auto *a = qobject_cast<QAction *>(obj)) {
-        // A sub-menu is as available as its items; a command only once connected.
-        a->setEnabled(on && (a->menu() || built_.contains(a)));
-        return;
-    }
-    if (auto *w = qobject_cast<QWidget *>(obj))
-        w->setEnabled(on && built_.contains(obj));
-}
-
-void TMainForm::setItemEnabled(const QString &name, bool on)
-{
-    setItemEnabled(item(name), on);
-}
-
 void TMainForm::bindCommands()
 {
     bind(QStringLiteral("FileNew"), [this] { FileNewClick(); });
@@ -343,21 +290,6 @@ void TMainForm::bindCommands()
     bind(QStringLiteral("HelpAbout"), [this] { HelpAboutClick(); });
 }
 
-void TMainForm::disableUnbuilt()
-{
-    const auto actions = findChildren<QAction *>();
-    for (QAction *a : actions) {
-        if (!a->menu() && !a->isSeparator() && !built_.contains(a))
-            a->setEnabled(false);
-    }
-    const auto buttons = findChildren<QToolButton *>();
-    for (QToolButton *b : buttons) {
-        // Buttons that belong to Qt's own widgets (tab scroll arrows) are not commands.
-        if (!b->objectName().isEmpty() && !b->objectName().startsWith(QLatin1String("qt_")) && !built_.contains(b))
-            b->setEnabled(false);
-    }
-}
-
 void TMainForm::refreshEnabling()
 {
     // Keeps every item's state current, so a short-cut acts on the state as it is now
@@ -375,7 +307,7 @@ void TMainForm::refreshEnabling()
     MenuToolClick();
     MemoPopupPopup();
     PagePopupPopup();
-    applyNeeds();
+    commands_->applyNeeds();
 }
 
 void TMainForm::MenuFileClick()
@@ -541,23 +473,11 @@ void TMainForm::applyFonts(const StartupSettings &s)
     ui->PageControl->tabBar()->setFont(pageTabFont_);
 }
 
-bool TMainForm::hasEnabledShortcut(const QKeySequence &keys) const
-{
-    // The window's own short-cuts win over the box's built-in keys (Ctrl+Z runs the
-    // program's Undo, Shift+Enter the line break), as long as their item is available.
-    const auto actions = findChildren<QAction *>();
-    for (const QAction *a : actions) {
-        if (a->isEnabled() && !a->menu() && a->shortcuts().contains(keys))
-            return true;
-    }
-    return false;
-}
-
 void TMainForm::LoadPreviewKeys()
 {
-    ProfileStore ini(iniPath());
-    const int mainKey = StartupSettings::previewKeyCode(ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00000"), 8));
-    const int subKey = StartupSettings::previewKeyCode(ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00001"), 9));
+    const ProfileStore ini(iniPath());
+    const int mainKey = StartupSettings::previewKeyCode(SettingsKeys::read(ini, SettingsKeys::PreviewMainKey));
+    const int subKey = StartupSettings::previewKeyCode(SettingsKeys::read(ini, SettingsKeys::PreviewSubKey));
     ui->HtmlPrevMain->setShortcut(mainKey ? QKeySequence(mainKey) : QKeySequence());
     ui->HtmlPrevSub->setShortcut(subKey ? QKeySequence(subKey) : QKeySequence());
 }
@@ -612,28 +532,26 @@ bool TMainForm::FormCloseQuery()
                 return false;
         }
     }
+    namespace K = SettingsKeys;
     ProfileStore ini(iniPath());
-    bool ok = ini.writeString(QStringLiteral("Tagwell"), QStringLiteral("Version"), QStringLiteral("0.92"));
-    const QString form = QStringLiteral("Form");
+    bool ok = K::write(ini, K::Version, QString::fromUtf16(K::CurrentVersion));
     if (isMaximized()) {
-        ok = ini.writeInteger(form, QStringLiteral("Top"), -1) && ok;
+        ok = K::write(ini, K::FormTop, -1) && ok;
     } else {
-        ok = ini.writeInteger(form, QStringLiteral("Height"), height()) && ok;
-        ok = ini.writeInteger(form, QStringLiteral("Width"), width()) && ok;
-        ok = ini.writeInteger(form, QStringLiteral("Top"), y()) && ok;
-        ok = ini.writeInteger(form, QStringLiteral("Left"), x()) && ok;
+        ok = K::write(ini, K::FormHeight, height()) && ok;
+        ok = K::write(ini, K::FormWidth, width()) && ok;
+        ok = K::write(ini, K::FormTop, y()) && ok;
+        ok = K::write(ini, K::FormLeft, x()) && ok;
     }
-    ok = ini.writeInteger(form, QStringLiteral("HtmlBar"), htmlBarTag_) && ok;
-    ok = ini.writeInteger(QStringLiteral("HtmlBar"), QStringLiteral("Position"), htmlPagePosition_) && ok;
-    ok = ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("Tab"), tabWidthIndex_) && ok;
-    ok = ini.writeBool(form, QStringLiteral("ToolBar"), !ui->ToolBar->isHidden()) && ok;
-    Q_EMIT shuttingDown(ini);
+    ok = K::write(ini, K::FormHtmlBar, htmlBarTag_) && ok;
+    ok = K::write(ini, K::HtmlBarPosition, htmlPagePosition_) && ok;
+    ok = K::write(ini, K::TabWidth, tabWidthIndex_) && ok;
+    ok = K::write(ini, K::FormToolBar, ui->ToolBar->isHidden() ? 0 : 1) && ok;
     Q_EMIT events_.shuttingDown(ini);
-    ok = ini.eraseSection(QStringLiteral("Custom")) && ok;
-    for (int i = 1; i <= 16; ++i) {
-        const QString key = QStringLiteral("Color") + QChar(64 + i);
-        ok = ini.writeString(QStringLiteral("Custom"), key, customColors_.value(i - 1)) && ok;
-    }
+    const QString custom = QString::fromUtf16(K::CustomColorSection);
+    ok = ini.eraseSection(custom) && ok;
+    for (int i = 0; i < 16; ++i)
+        ok = ini.writeString(custom, K::customColorKey(i), customColors_.value(i)) && ok;
     settingsWritten(ok, ini);
     return true;
 }
@@ -728,8 +646,7 @@ int TMainForm::activeIndex() const
 
 QString TMainForm::ActiveDocumentName() const
 {
-    const int i = activeIndex();
-    return i >= 0 && i < documentNames_.size() ? documentNames_.at(i) : QString();
+    return docs_->nameAt(activeIndex());
 }
 
 EditBox *TMainForm::EditBoxOfTab(int index) const
@@ -757,13 +674,12 @@ EditBox *TMainForm::CreateEditBox()
     box->setFont(editorFont_);
     box->setTabSpaces(tabSpaces_);
     box->setModified(false);
-    box->setProperty("browseFlag", 0);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this](const QPoint &) {
         MemoPopupPopup();
         ui->MemoPopup->exec(QCursor::pos());
     });
-    box->setWindowShortcutTest([this](const QKeySequence &keys) { return hasEnabledShortcut(keys); });
+    box->setWindowShortcutTest([this](const QKeySequence &keys) { return commands_->hasEnabledShortcut(keys); });
     const bool wrap = wordWrap_ == 1;
     ui->OptWordWrap->setChecked(wrap);
     box->setWordWrap(wrap);
@@ -775,32 +691,8 @@ EditBox *TMainForm::CreateEditBox()
         setItemEnabled(QStringLiteral("EditCopySpd"), yes);
         refreshEnabling();
     });
-    Q_EMIT editBoxCreated(box);
     Q_EMIT events_.editBoxCreated(box);
     return box;
-}
-
-bool TMainForm::loadInto(EditBox *box, const QString &name)
-{
-    DocumentFile::Loaded loaded;
-    QString error;
-    if (!DocumentFile::load(name, tabSpaces_, loaded, &error)) {
-        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
-                                     QStringLiteral("\"") + name + QStringLiteral("\" を開けませんでした。\r\n") + error,
-                                     Platform::Buttons::Ok);
-        return false;
-    }
-    box->beginUpdate();
-    box->setPlainText(loaded.text);
-    box->setSelection(0, 0);
-    box->setModified(false);
-    box->endUpdate();
-    if (loaded.duplicates) {
-        ShowInfo(QStringLiteral("\"") + fileNamePart(name) +
-                 QStringLiteral("\" には同じ文字を表す二通りの文字コード（NEC と IBM の拡張文字）が含まれています。\r\n"
-                                "保存すると、それらの文字は標準の文字コードで書き込まれます。"));
-    }
-    return true;
 }
 
 void TMainForm::OpenDocument(const QString &name)
@@ -808,13 +700,13 @@ void TMainForm::OpenDocument(const QString &name)
     EditBox *box = CreateEditBox();
     const bool titled = name != NewPage;
     tabSignalsQuiet_ = true;
-    const int index = ui->PageControl->addTab(box, titled ? fileNamePart(name) : NewPage);
+    const int index = ui->PageControl->addTab(box, titled ? DocumentManager::fileNamePart(name) : NewPage);
     ui->PageControl->setCurrentIndex(index);
     tabSignalsQuiet_ = false;
     activeBox_ = box;
-    documentNames_.append(name);
+    docs_->insert(docs_->count(), name, box);
 
-    if (titled && !loadInto(box, name)) {
+    if (titled && !docs_->load(box, name, tabSpaces_)) {
         // Nothing of an unreadable file stays behind.
         removeTab(index);
         if (tabCount() > 0)
@@ -849,7 +741,7 @@ void TMainForm::removeTab(int index)
     tabSignalsQuiet_ = true;
     ui->PageControl->removeTab(index);
     tabSignalsQuiet_ = false;
-    documentNames_.removeAt(index);
+    docs_->removeAt(index);
     if (page == activeBox_)
         activeBox_ = nullptr;
     delete page;
@@ -857,18 +749,13 @@ void TMainForm::removeTab(int index)
 
 bool TMainForm::CheckNotOpen(const QString &name)
 {
-    if (documentNames_.contains(name)) {
-        ShowInfo(QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" は編集中です。"));
-        return false;
-    }
-    return true;
+    return docs_->checkNotOpen(name);
 }
 
 void TMainForm::OpenChecked(const QString &name)
 {
     if (!CheckNotOpen(name))
         return;
-    Q_EMIT openingChecked(name);
     Q_EMIT events_.openingChecked(name);
     OpenDocument(name);
 }
@@ -907,7 +794,7 @@ void TMainForm::UpdateTitle()
         panels_[2]->setText(QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
         const QString name = ActiveDocumentName();
         setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
-        applicationTitle_ = fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
+        applicationTitle_ = DocumentManager::fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
     } else {
         applicationTitle_ = AppTitle;
         setWindowTitle(applicationTitle_);
@@ -924,11 +811,24 @@ void TMainForm::FileNewClick()
     OpenDocument(NewPage);
 }
 
+QString TMainForm::firstBrowseFolder() const
+{
+    if (!hasDocument() || docs_->browsed(activeIndex()))
+        return QString();
+    return DocumentManager::folderPart(ActiveDocumentName());
+}
+
+void TMainForm::setFirstBrowseUsed()
+{
+    if (hasDocument())
+        docs_->setBrowsed(activeIndex());
+}
+
 void TMainForm::FileOpenClick()
 {
-    if (tabCount() > 0 && activeBox_ && activeBox_->property("browseFlag").toInt() == 0) {
-        openFolder_ = folderPart(ActiveDocumentName());
-        activeBox_->setProperty("browseFlag", 1);
+    if (hasDocument() && !docs_->browsed(activeIndex())) {
+        openFolder_ = DocumentManager::folderPart(ActiveDocumentName());
+        setFirstBrowseUsed();
     }
     const Platform::FileAnswer answer = runOpenDialog(openFolder_);
     if (answer.files.isEmpty())
@@ -957,29 +857,6 @@ Platform::FileAnswer TMainForm::runOpenDialog(const QString &folder)
     return answer;
 }
 
-bool TMainForm::writeDocument(EditBox *box, const QString &name)
-{
-    int unencodable = 0;
-    const QByteArray bytes = DocumentFile::serialize(box->storedText(), &unencodable);
-    if (unencodable > 0) {
-        const Platform::Answer a = Platform::instance().message(
-            this, Platform::MessageKind::Warning, AppTitle,
-            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
-                QString::number(unencodable) + QStringLiteral(" 文字あります。\r\nそれらを \"?\" に置き換えて保存しますか?"),
-            Platform::Buttons::YesNo);
-        if (a != Platform::Answer::Yes)
-            return false;
-    }
-    QString error;
-    if (!DocumentFile::save(name, bytes, &error)) {
-        Platform::instance().message(this, Platform::MessageKind::Warning, AppTitle,
-                                     QStringLiteral("\"") + name + QStringLiteral("\" に保存できませんでした。\r\n") + error,
-                                     Platform::Buttons::Ok);
-        return false;
-    }
-    return true;
-}
-
 bool TMainForm::saveActive(bool showNotice)
 {
     if (tabCount() == 0 || !activeBox_)
@@ -987,7 +864,7 @@ bool TMainForm::saveActive(bool showNotice)
     const QString name = ActiveDocumentName();
     if (name == NewPage)
         return saveAsActive();
-    if (!writeDocument(activeBox_, name))
+    if (!docs_->write(activeBox_, name))
         return false;
     if (showNotice) {
         auto *notice = new TResultDlg(this);
@@ -1011,55 +888,29 @@ bool TMainForm::saveAsActive()
         return false;
     const QString name = ActiveDocumentName();
     const bool untitled = name == NewPage;
-    Platform::FileRequest request;
-    request.title = QStringLiteral("名前を付けて保存");
-    request.filters = saveFilters();
-    if (!untitled) {
-        request.folder = folderPart(name);
-        request.fileName = fileNamePart(name);
-    } else {
-        request.folder = ProfileStore(iniPath()).readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), programFolder_);
-        request.fileName = NewPage;
-    }
-    const Platform::FileAnswer answer = Platform::instance().saveFile(this, request);
-    if (answer.files.isEmpty())
+    const QString home = SettingsKeys::read(ProfileStore(iniPath()), SettingsKeys::HomeFolder, programFolder_);
+    const std::optional<QString> chosen = docs_->askSaveAsName(name, home);
+    if (!chosen)
         return false;
-    QString newName = QFileInfo(answer.files.first()).absoluteFilePath();
-    if (QFileInfo(newName).suffix().isEmpty()) {
-        QString completed = newName;
-        if (answer.filterIndex == 0)
-            completed += QStringLiteral(".html");
-        else if (answer.filterIndex == 1)
-            completed += QStringLiteral(".txt");
-        // The dialog asked about the name as typed only.
-        if (completed != newName && QFileInfo::exists(completed)) {
-            const Platform::Answer a = Platform::instance().message(
-                this, Platform::MessageKind::Information, Messages::InfoTitle,
-                QStringLiteral("\"") + fileNamePart(completed) + QStringLiteral("\" は既に存在します。\r\n置き換えますか?"),
-                Platform::Buttons::YesNo);
-            if (a != Platform::Answer::Yes)
-                return false;
-        }
-        newName = completed;
-    }
-    if (!writeDocument(activeBox_, newName))
+    const QString newName = *chosen;
+    if (!docs_->write(activeBox_, newName))
         return false;
     const int index = activeIndex();
     if (untitled) {
-        documentNames_[index] = newName;
+        docs_->rename(index, newName);
         activeBox_->setModified(false);
         UpdateTitle();
-        ui->PageControl->setTabText(index, fileNamePart(newName));
+        ui->PageControl->setTabText(index, DocumentManager::fileNamePart(newName));
         UpdateModifiedMark();
         undo_.invalidate();
         return true;
     }
     EditBox *box = CreateEditBox();
     tabSignalsQuiet_ = true;
-    ui->PageControl->insertTab(index + 1, box, fileNamePart(newName));
+    ui->PageControl->insertTab(index + 1, box, DocumentManager::fileNamePart(newName));
     tabSignalsQuiet_ = false;
-    documentNames_.insert(index + 1, newName);
-    if (!loadInto(box, newName)) {
+    docs_->insert(index + 1, newName, box);
+    if (!docs_->load(box, newName, tabSpaces_)) {
         removeTab(index + 1);
         PageControlChange();
         return true; // the file itself was written
@@ -1076,11 +927,7 @@ void TMainForm::FileSaveAsClick()
 
 Platform::Answer TMainForm::askModified(bool crOnly)
 {
-    const QString tail = crOnly ? QStringLiteral("\"\rこのファイルは変更されています。\r保存しますか?")
-                                : QStringLiteral("\"\r\nこのファイルは変更されています。\r\n保存しますか?");
-    return Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle,
-                                        QStringLiteral("\"") + fileNamePart(ActiveDocumentName()) + tail,
-                                        Platform::Buttons::YesNoCancel, QPoint(width() / 2, height() / 2));
+    return docs_->askModified(ActiveDocumentName(), crOnly, QPoint(width() / 2, height() / 2));
 }
 
 void TMainForm::closeActiveTab(int index)
@@ -1123,7 +970,7 @@ bool TMainForm::SaveIfModified()
     const QString name = ActiveDocumentName();
     if (name == NewPage)
         return saveAsActive();
-    if (!writeDocument(activeBox_, name))
+    if (!docs_->write(activeBox_, name))
         return false;
     activeBox_->setModified(false);
     UpdateModifiedMark();
@@ -1192,13 +1039,7 @@ void TMainForm::SelectAndShow(int line, int column, int length)
 
 QString TMainForm::FileSizeText(const QString &name)
 {
-    const QFileInfo info(name);
-    if (!info.exists() || !info.isFile())
-        return QStringLiteral("不明");
-    const qint64 size = info.size();
-    const qint64 unit = size <= 1048576 ? 1024 : 1048576;
-    const QString unitText = size <= 1048576 ? QStringLiteral("KB") : QStringLiteral("MB");
-    return QString::number(size / unit) + QLatin1Char('.') + QString::number(size % unit).left(2) + unitText;
+    return ::FileSizeText(name);
 }
 
 // ---------------------------------------------------------------- placement and messages
@@ -1235,8 +1076,5 @@ void TMainForm::ShowInfo(const QString &text)
 
 void TMainForm::ShowNotYetNotice()
 {
-    const QPoint c = QCursor::pos();
-    Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle,
-                                 QStringLiteral("現在作成中です。"), Platform::Buttons::Ok,
-                                 QPoint(c.x() - 30, c.y() - 90));
+    Messages::ShowNotYetNotice(this);
 }

@@ -15,6 +15,8 @@
 
 #include <functional>
 
+class CommandRegistry;
+class DocumentManager;
 class EditBox;
 class ProfileStore;
 class QAbstractButton;
@@ -92,7 +94,6 @@ public:
     void MenuToolClick();
     void PagePopupPopup();
     void MemoPopupPopup();
-    bool hasEnabledShortcut(const QKeySequence &keys) const;
 
     // Placement of dialogs and the shared messages.
     void PlaceAtCursor(QWidget *dialog) const;
@@ -110,8 +111,8 @@ public:
     void setWordWrapSetting(int value) { wordWrap_ = value; }
     void setHtmlBarTag(int value) { htmlBarTag_ = value; }
     void setHtmlPagePosition(int value) { htmlPagePosition_ = value; }
-    void setTagCase(int value) { tagCase_ = value; }
-    void setStyleCase(int value) { styleCase_ = value; }
+    void setTagCase(int value) override { tagCase_ = value; }
+    void setStyleCase(int value) override { styleCase_ = value; }
     bool closeContinue() const { return closeContinue_; }
     UndoSnapshot &undoSnapshot() { return undo_; }
     QStringList &customColors() { return customColors_; }
@@ -121,16 +122,17 @@ public:
     Ui::TMainForm *form() const { return ui; }
 
     // A command whose handler is connected; every other item stays disabled.
-    bool isBuilt(QObject *item) const { return built_.contains(item); }
+    bool isBuilt(QObject *item) const;
     // CommandHost
     void bind(const QString &name, std::function<void()> operation, CommandNeed need = CommandNeed::Nothing) override;
     void bindAction(QAction *action, std::function<void()> operation, CommandNeed need = CommandNeed::Nothing) override;
     QMenu *menu(const QString &name) const override;
     void setItemChecked(const QString &name, bool on) override;
+    CommandRegistry &commands() const { return *commands_; }
     QWidget *window() override { return this; }
     bool hasDocument() const override { return tabCount() > 0 && activeBox_; }
     QString activeDocumentName() const override { return ActiveDocumentName(); }
-    QStringList documentNames() const override { return documentNames_; }
+    QStringList documentNames() const override;
     int activeDocumentIndex() const override { return activeIndex(); }
     IEditBox *documentBox(int index) const override;
     bool activateDocument(const IEditBox *box) override;
@@ -138,6 +140,9 @@ public:
     bool checkNotOpen(const QString &name) override { return CheckNotOpen(name); }
     void openChecked(const QString &name) override { OpenChecked(name); }
     void selectAndShow(int line, int column, int length) override { SelectAndShow(line, column, length); }
+    QString firstBrowseFolder() const override;
+    void setFirstBrowseUsed() override;
+    bool saveIfModified() override { return SaveIfModified(); }
     QString programFolder() const override { return programFolder_; }
     QString settingsPath() const override { return iniPath(); }
     int tagCase() const override { return tagCase_; }
@@ -163,14 +168,6 @@ public:
     // Command groups of their own subsystems hook in here.
     void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
 
-Q_SIGNALS:
-    // A file the user chose is about to open (the history records it).
-    void openingChecked(const QString &name);
-    // A new editing box exists (drop targets, key handling of other command groups).
-    void editBoxCreated(EditBox *box);
-    // Settings other command groups keep are written at shutdown.
-    void shuttingDown(ProfileStore &ini);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -181,21 +178,18 @@ private:
     void LoadSettings();
     void applyFonts(const StartupSettings &s);
     void bindCommands();
-    void disableUnbuilt();
-    void applyNeeds();
+    bool needMet(CommandNeed need) const;
     EditBox *CreateEditBox();
     void selectTabQuietly(int index);
     void removeTab(int index);
     void closeActiveTab(int index);
-    bool writeDocument(EditBox *box, const QString &name);
     bool saveActive(bool showNotice);
     bool saveAsActive();
-    bool loadInto(EditBox *box, const QString &name);
     Platform::Answer askModified(bool crOnly);
     void refreshDate();
 
     Ui::TMainForm *ui;
-    QStringList documentNames_;
+    DocumentManager *docs_ = nullptr;
     UndoSnapshot undo_;
     EditBox *activeBox_ = nullptr;
     QString programFolder_;
@@ -219,16 +213,9 @@ private:
     bool openFilterUsed_ = false;
     QLabel *panels_[4] = {};
     QTimer timer_;
-    QSet<QObject *> built_;
     bool tabSignalsQuiet_ = false;
     std::function<void(const QString &)> shortcutFileHandler_;
     bool settingsFailureShown_ = false;
-    mutable QHash<QString, QPointer<QObject>> itemCache_;
-    struct BoundNeed
-    {
-        QPointer<QObject> item;
-        CommandNeed need;
-    };
-    QList<BoundNeed> needs_;
+    CommandRegistry *commands_ = nullptr;
     HostEvents events_;
 };

@@ -1,30 +1,31 @@
 #include "app/PreviewCommands.h"
 
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
+#include "app/SettingsKeys.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
 
-PreviewCommands::PreviewCommands(TMainForm &form) : QObject(&form), form_(form)
+PreviewCommands::PreviewCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {
     for (const char *name : {"HtmlPrevMain", "PreviewSpd", "HtmlPrevMain1"})
-        form.bind(QLatin1String(name), [this] { HtmlPrevMainClick(); });
+        host.bind(QLatin1String(name), [this] { HtmlPrevMainClick(); });
     for (const char *name : {"HtmlPrevSub", "Preview2Spd", "HtmlPrevSub1"})
-        form.bind(QLatin1String(name), [this] { HtmlPrevSubClick(); });
+        host.bind(QLatin1String(name), [this] { HtmlPrevSubClick(); });
     for (const char *name : {"HelpContents", "HelpSpd"})
-        form.bind(QLatin1String(name), [this] { HelpContentsClick(); });
+        host.bind(QLatin1String(name), [this] { HelpContentsClick(); });
 }
 
 QString PreviewCommands::savedForPreview()
 {
     // A short-cut key still arrives while no page is open.
-    if (form_.tabCount() == 0 || !form_.activeBox())
+    if (!host_.hasDocument())
         return QString();
-    if (!form_.SaveIfModified())
+    if (!host_.saveIfModified())
         return QString();
     // Save as may have given an untitled page its name.
-    const QString name = form_.ActiveDocumentName();
+    const QString name = host_.activeDocumentName();
     // An untitled page has no file a browser could show.
-    return name == TMainForm::NewPage ? QString() : name;
+    return name == CommandHost::untitledName() ? QString() : name;
 }
 
 void PreviewCommands::HtmlPrevMainClick()
@@ -40,7 +41,7 @@ void PreviewCommands::HtmlPrevSubClick()
     if (name.isEmpty())
         return;
     const QString browser =
-        ProfileStore(form_.iniPath()).readString(QStringLiteral("Browser"), QStringLiteral("SubPath"));
+        SettingsKeys::read(ProfileStore(host_.settingsPath()), SettingsKeys::SubBrowser);
     // Without a sub browser nothing visible happens.
     if (!browser.trimmed().isEmpty())
         Platform::instance().startProgram(browser, name);
@@ -48,5 +49,5 @@ void PreviewCommands::HtmlPrevSubClick()
 
 void PreviewCommands::HelpContentsClick()
 {
-    Platform::instance().openWithShell(form_.programFolder() + QStringLiteral("Help/Help.html"));
+    Platform::instance().openWithShell(host_.programFolder() + QStringLiteral("Help/Help.html"));
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class TMainForm;
+class CommandHost;
 
 // Showing the active page in a browser (the desktop's handler for the file, or the
 // sub browser named in TW.ini) and the help contents.
@@ -11,7 +11,7 @@ class PreviewCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit PreviewCommands(TMainForm &form);
+    explicit PreviewCommands(CommandHost &host);
 
     void HtmlPrevMainClick();
     void HtmlPrevSubClick();
@@ -22,5 +22,5 @@ private:
     // there is nothing on disk to show (no page, saving failed or was cancelled).
     QString savedForPreview();
 
-    TMainForm &form_;
+    CommandHost &host_;
 };

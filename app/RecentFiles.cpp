@@ -1,10 +1,10 @@
 #include "app/RecentFiles.h"
 
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
+#include "app/SettingsKeys.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
 
-#include "ui_MainForm.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <algorithm>
 
 namespace {
-const QString Section = QStringLiteral("Opened");
+const QString Section = QString::fromUtf16(SettingsKeys::HistorySection);
 const QString CountKey = QStringLiteral("Count");
 const char *const NameProperty = "historyName";
 const char *const PositionProperty = "historyPosition";
@@ -25,12 +25,15 @@ QString fileNamePart(const QString &name)
 }
 } // namespace
 
-RecentFiles::RecentFiles(TMainForm &form) : QObject(&form), form_(form), menu_(form.form()->FileHistory)
+RecentFiles::RecentFiles(CommandHost &host)
+    : QObject(host.window()), host_(host), menu_(host.menu(QStringLiteral("FileHistory"))),
+      blank_(host.window()->findChild<QAction *>(QStringLiteral("HisBlank")))
 {
-    form.bind(QStringLiteral("OpenHome"), [this] { OpenHomeClick(); });
-    form.bind(QStringLiteral("OpenHomeSpd"), [this] { OpenHomeClick(); });
-    connect(form.form()->MenuFile, &QMenu::aboutToShow, this, &RecentFiles::BuildHistoryMenu);
-    connect(&form, &TMainForm::openingChecked, this, &RecentFiles::AddToHistory);
+    Q_ASSERT(menu_ && blank_);
+    host.bind(QStringLiteral("OpenHome"), [this] { OpenHomeClick(); });
+    host.bind(QStringLiteral("OpenHomeSpd"), [this] { OpenHomeClick(); });
+    connect(host.menu(QStringLiteral("MenuFile")), &QMenu::aboutToShow, this, &RecentFiles::BuildHistoryMenu);
+    connect(&host.events(), &HostEvents::openingChecked, this, &RecentFiles::AddToHistory);
 }
 
 QString RecentFiles::caption(int number, const QString &name)
@@ -57,12 +60,10 @@ QAction *RecentFiles::newEntry(const QString &text, const QString &name, int pos
 
 void RecentFiles::clearMenu()
 {
-    QAction *blank = form_.form()->HisBlank;
     const auto actions = menu_->actions();
     for (QAction *a : actions) {
         menu_->removeAction(a);
-        // The "(なし)" item belongs to the window's layout and is reused.
-        if (a != blank)
+        if (a != blank_)
             a->deleteLater();
     }
 }
@@ -81,12 +82,11 @@ QStringList RecentFiles::entries() const
 void RecentFiles::BuildHistoryMenu()
 {
     clearMenu();
-    const ProfileStore ini(form_.iniPath());
+    const ProfileStore ini(host_.settingsPath());
     int c = ini.readInteger(Section, CountKey, 0);
     if (c == 0) {
-        QAction *blank = form_.form()->HisBlank;
-        blank->setEnabled(false);
-        menu_->addAction(blank);
+        blank_->setEnabled(false);
+        menu_->addAction(blank_);
         return;
     }
     c = std::min(c, MaxShown);
@@ -102,7 +102,7 @@ void RecentFiles::AddToHistory(const QString &name)
     // opens, and saving a stale one would lose the stored entries.
     BuildHistoryMenu();
     const auto actions = menu_->actions();
-    if (actions.size() == 1 && actions.first() == form_.form()->HisBlank) {
+    if (actions.size() == 1 && actions.first() == blank_) {
         menu_->removeAction(actions.first());
     } else {
         for (QAction *a : actions) {
@@ -131,11 +131,11 @@ bool RecentFiles::SaveHistory()
         if (a->property(NameProperty).isValid())
             names << nameOf(a);
     }
-    ProfileStore ini(form_.iniPath());
+    ProfileStore ini(host_.settingsPath());
     bool ok = ini.writeInteger(Section, CountKey, int(names.size()));
     for (int k = 0; k < names.size(); ++k)
         ok = ini.writeString(Section, QString::number(k + 1), names.at(k)) && ok;
-    form_.settingsWritten(ok, ini);
+    host_.settingsWritten(ok, ini);
     if (names.isEmpty())
         BuildHistoryMenu();
     return ok;
@@ -146,13 +146,13 @@ void RecentFiles::HistoryItemClick(QAction *item)
     const QString name = nameOf(item);
     const QFileInfo info(name);
     if (info.exists() && !info.isDir()) {
-        if (form_.CheckNotOpen(name)) {
-            form_.OpenDocument(name);
+        if (host_.checkNotOpen(name)) {
+            host_.openDocument(name);
             AddToHistory(name);
         }
         return;
     }
-    form_.ShowInfo(QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" は見つかりませんでした。\r\n") +
+    host_.showInfo(QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" は見つかりませんでした。\r\n") +
                    QStringLiteral("ヒストリから削除します。"));
     const int position = item->property(PositionProperty).toInt();
     const auto actions = menu_->actions();
@@ -166,8 +166,7 @@ void RecentFiles::HistoryItemClick(QAction *item)
 
 void RecentFiles::OpenHomeClick()
 {
-    const Platform::FileAnswer answer = form_.runOpenDialog(
-        ProfileStore(form_.iniPath()).readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), form_.programFolder()));
+    const Platform::FileAnswer answer = host_.runOpenDialog(SettingsKeys::read(ProfileStore(host_.settingsPath()), SettingsKeys::HomeFolder, host_.programFolder()));
     if (answer.files.isEmpty())
         return;
     QStringList files;
@@ -176,5 +175,5 @@ void RecentFiles::OpenHomeClick()
     std::sort(files.begin(), files.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString &f : files)
-        form_.OpenChecked(f);
+        host_.openChecked(f);
 }

@@ -6,7 +6,7 @@
 
 class QAction;
 class QMenu;
-class TMainForm;
+class CommandHost;
 
 // The history of recently opened files (File menu, TW.ini section Opened) and the
 // command that opens files from the home folder.
@@ -16,7 +16,7 @@ class RecentFiles : public QObject
 public:
     static constexpr int MaxShown = 9;
 
-    explicit RecentFiles(TMainForm &form);
+    explicit RecentFiles(CommandHost &host);
 
     // Rebuilds the submenu from TW.ini; runs each time the File menu opens.
     void BuildHistoryMenu();
@@ -38,6 +38,7 @@ private:
     void clearMenu();
     static QString nameOf(const QAction *item);
 
-    TMainForm &form_;
+    CommandHost &host_;
     QMenu *menu_;
+    QAction *blank_; // "(なし)", part of the window's layout and reused
 };

@@ -1,7 +1,7 @@
 #include "app/ShortcutLink.h"
 
-#include "app/EditBox.h"
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
+#include "editing/IEditBox.h"
 #include "editing/AsciiCase.h"
 #include "platform/AtomicFile.h"
 #include "platform/Cp932Codec.h"
@@ -9,10 +9,8 @@
 
 #include <QFileInfo>
 
-ShortcutLink::ShortcutLink(TMainForm &form) : QObject(&form)
+ShortcutLink::ShortcutLink(CommandHost &host) : QObject(host.window())
 {
-    TMainForm *f = &form;
-    form.setShortcutFileHandler([f](const QString &file) { InsertShortcutLink(*f, file); });
 }
 
 std::optional<QString> ShortcutLink::addressIn(const QByteArray &bytes)
@@ -51,12 +49,12 @@ QString ShortcutLink::linkText(const QString &address, const QString &title, int
            AsciiCase::forSetting(u"</A>", tagCase) + QLatin1Char('\n');
 }
 
-bool ShortcutLink::InsertShortcutLink(TMainForm &form, const QString &file)
+bool ShortcutLink::InsertShortcutLink(CommandHost &host, const QString &file)
 {
     QByteArray bytes;
     QString error;
     if (!AtomicFile::readAll(file, bytes, &error)) {
-        Platform::instance().message(&form, Platform::MessageKind::Warning, TMainForm::AppTitle,
+        Platform::instance().message(host.window(), Platform::MessageKind::Warning, Messages::AppTitle,
                                      QStringLiteral("\"") + file + QStringLiteral("\" を開けませんでした。\r\n") + error,
                                      Platform::Buttons::Ok);
         return false;
@@ -65,14 +63,14 @@ bool ShortcutLink::InsertShortcutLink(TMainForm &form, const QString &file)
     // Read before a page is made for it, so a shortcut without an address leaves nothing behind.
     if (!address)
         return true;
-    if (form.tabCount() == 0)
-        form.OpenDocument(TMainForm::NewPage);
-    EditBox *box = form.activeBox();
-    if (!box)
+    if (!host.hasDocument())
+        host.openDocument(CommandHost::untitledName());
+    if (!host.hasDocument())
         return true;
+    IEditBox *box = host.documentBox(host.activeDocumentIndex());
     // No snapshot: the box's modified flag records the change.
     box->beginUpdate();
-    box->replaceRange(box->selStart(), box->selLength(), linkText(*address, titleOf(file), form.tagCase()));
+    box->replaceRange(box->selStart(), box->selLength(), linkText(*address, titleOf(file), host.tagCase()));
     box->endUpdate();
     return true;
 }

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class TMainForm;
+class CommandHost;
 
 // Internet shortcut files (".url"), given on the command line or dropped on the window,
 // become a link in the active document instead of being opened.
@@ -15,7 +15,7 @@ class ShortcutLink : public QObject
     Q_OBJECT
 public:
     // Takes over the command line's ".url" files.
-    explicit ShortcutLink(TMainForm &form);
+    explicit ShortcutLink(CommandHost &host);
 
     // The address of a shortcut's bytes: its first line (CP932) that begins with
     // "URL=", without those four characters; none without such a line.
@@ -27,5 +27,5 @@ public:
 
     // Puts the shortcut's link at the caret of the active document, opening a new page
     // first when none is open. False only when the file cannot be read (the user was told).
-    static bool InsertShortcutLink(TMainForm &form, const QString &file);
+    static bool InsertShortcutLink(CommandHost &host, const QString &file);
 };

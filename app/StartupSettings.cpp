@@ -1,19 +1,21 @@
 #include "app/StartupSettings.h"
 
+#include "app/SettingsKeys.h"
 #include "platform/ProfileStore.h"
 
 #include <Qt>
 
+namespace K = SettingsKeys;
+
 namespace {
-StoredFont readFont(const ProfileStore &ini, const char *charKey, const char *nameKey, const char *sizeKey,
-                    const char *styleKey, const StoredFont &def)
+StoredFont readFont(const ProfileStore &ini, const K::IntKey &charset, const K::TextKey &name, const K::IntKey &size,
+                    const K::IntKey &style, const QString &defaultName)
 {
-    const QString font = QStringLiteral("Font");
     StoredFont f;
-    f.charset = ini.readInteger(font, QLatin1String(charKey), def.charset);
-    f.name = ini.readString(font, QLatin1String(nameKey), def.name);
-    f.size = ini.readInteger(font, QLatin1String(sizeKey), def.size);
-    f.style = ini.readInteger(font, QLatin1String(styleKey), def.style);
+    f.charset = K::read(ini, charset);
+    f.name = K::read(ini, name, defaultName);
+    f.size = K::read(ini, size);
+    f.style = K::read(ini, style);
     return f;
 }
 } // namespace
@@ -21,33 +23,35 @@ StoredFont readFont(const ProfileStore &ini, const char *charKey, const char *na
 StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &programFolder)
 {
     StartupSettings s;
-    const QString memo = QStringLiteral("Memo"), form = QStringLiteral("Form");
-    s.homeFolder = ini.readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), programFolder);
-    s.tagCase = ini.readInteger(memo, QStringLiteral("Case"), 1);
-    s.styleCase = ini.readInteger(memo, QStringLiteral("StyleCase"), 0);
-    s.wordWrap = ini.readInteger(memo, QStringLiteral("WordWrap"), 0);
-    s.statusFont = readFont(ini, "SChar", "Status", "SSize", "SStyle", s.statusFont);
-    s.pageTabFont = readFont(ini, "PChar", "PageTab", "PSize", "PStyle", s.pageTabFont);
-    s.editorFont = readFont(ini, "EChar", "Editor", "ESize", "EStyle", s.editorFont);
-    s.editorColor = ini.readInteger(QStringLiteral("Font"), QStringLiteral("EColor"), 0);
-    s.memoColor = ini.readInteger(memo, QStringLiteral("Color"), 16777215);
-    if (ini.readInteger(form, QStringLiteral("Top"), 100) == -1) {
+    // Read first: a later format would convert what follows from here.
+    s.version = K::read(ini, K::Version);
+    s.homeFolder = K::read(ini, K::HomeFolder, programFolder);
+    s.tagCase = K::read(ini, K::TagCase);
+    s.styleCase = K::read(ini, K::StyleCase);
+    s.wordWrap = K::read(ini, K::WordWrap);
+    s.statusFont = readFont(ini, K::StatusCharset, K::StatusFont, K::StatusSize, K::StatusStyle, s.statusFont.name);
+    s.pageTabFont = readFont(ini, K::PageTabCharset, K::PageTabFont, K::PageTabSize, K::PageTabStyle, s.pageTabFont.name);
+    s.editorFont = readFont(ini, K::EditorCharset, K::EditorFont, K::EditorSize, K::EditorStyle, s.editorFont.name);
+    s.editorColor = K::read(ini, K::EditorColor);
+    s.memoColor = K::read(ini, K::MemoColor);
+    if (K::read(ini, K::FormTop) == -1) {
         s.maximized = true;
     } else {
-        s.height = ini.readInteger(form, QStringLiteral("Height"), 550);
-        s.width = ini.readInteger(form, QStringLiteral("Width"), 650);
-        s.top = ini.readInteger(form, QStringLiteral("Top"), 100);
-        s.left = ini.readInteger(form, QStringLiteral("Left"), 100);
+        s.height = K::read(ini, K::FormHeight);
+        s.width = K::read(ini, K::FormWidth);
+        s.top = K::read(ini, K::FormTop);
+        s.left = K::read(ini, K::FormLeft);
     }
-    s.toolBar = ini.readBool(form, QStringLiteral("ToolBar"), true);
-    s.htmlBar = ini.readInteger(form, QStringLiteral("HtmlBar"), 1);
-    s.htmlBarPosition = ini.readInteger(QStringLiteral("HtmlBar"), QStringLiteral("Position"), 0);
-    s.tabWidth = ini.readInteger(memo, QStringLiteral("Tab"), 0);
-    s.previewMainKey = ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00000"), 8);
-    s.previewSubKey = ini.readInteger(QStringLiteral("KeyDefine"), QStringLiteral("00001"), 9);
-    for (int i = 1; i <= 16; ++i) {
-        const QString key = QStringLiteral("Color") + QChar(64 + i);
-        s.customColors << ini.readString(QStringLiteral("Custom"), key, QStringLiteral("FFFFFFFF")).left(64);
+    s.toolBar = K::read(ini, K::FormToolBar) != 0;
+    s.htmlBar = K::read(ini, K::FormHtmlBar);
+    s.htmlBarPosition = K::read(ini, K::HtmlBarPosition);
+    s.tabWidth = K::read(ini, K::TabWidth);
+    s.previewMainKey = K::read(ini, K::PreviewMainKey);
+    s.previewSubKey = K::read(ini, K::PreviewSubKey);
+    for (int i = 0; i < 16; ++i) {
+        s.customColors << ini.readString(QString::fromUtf16(K::CustomColorSection), K::customColorKey(i),
+                                         QStringLiteral("FFFFFFFF"))
+                              .left(64);
     }
     return s;
 }

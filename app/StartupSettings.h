@@ -20,6 +20,7 @@ struct StoredFont
 // Everything the main window reads from TW.ini when it starts, with its defaults.
 struct StartupSettings
 {
+    QString version; // of the program that wrote the file; empty for a first start
     QString homeFolder;
     int tagCase = 1;
     int styleCase = 0;

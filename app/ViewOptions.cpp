@@ -2,6 +2,7 @@
 
 #include "app/EditBox.h"
 #include "app/MainForm.h"
+#include "app/SettingsKeys.h"
 #include "platform/ProfileStore.h"
 
 #include "ui_MainForm.h"
@@ -115,5 +116,5 @@ void ViewOptions::OptWordWrapClick()
     }
     form_.FormResize();
     ProfileStore ini(form_.iniPath());
-    form_.settingsWritten(ini.writeInteger(QStringLiteral("Memo"), QStringLiteral("WordWrap"), wrap), ini);
+    form_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::WordWrap, wrap), ini);
 }

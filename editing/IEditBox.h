@@ -29,6 +29,14 @@ public:
     // undo (it clears that history) and marks the box modified. Selection after
     // it is left to the caller.
     virtual void replaceRange(int start, int length, const QString &replacement) = 0;
+    // The user's own edit of the selection (cut, paste, delete): the box's own undo
+    // covers it. The caret ends after the text.
+    virtual void typeOverSelection(const QString &text)
+    {
+        const int start = selStart();
+        replaceRange(start, selLength(), text);
+        setSelection(start + int(text.size()), 0);
+    }
     // The whole text at once (loading, the snapshot swap); clears the box's own undo.
     virtual void setWholeText(const QString &text) = 0;
 

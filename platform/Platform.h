@@ -71,4 +71,8 @@ public:
 // Titles and texts of the information messages shared by every Part of the program.
 namespace Messages {
 inline const QString InfoTitle = QStringLiteral("情報");
+// The program's name, the title of its warnings.
+inline const QString AppTitle = QStringLiteral("Tagwell");
+// "Not built yet" for a help topic or command that has nothing to show, near the mouse.
+void ShowNotYetNotice(QWidget *parent);
 }

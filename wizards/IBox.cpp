@@ -1,11 +1,7 @@
 #include "wizards/IBox.h"
 
-#include "app/EditBox.h"
-#include "app/HelpTopic.h"
-#include "app/MainForm.h"
+#include "platform/HelpTopic.h"
 #include "platform/Platform.h"
-#include "platform/ProfileStore.h"
-#include "wizards/AddressHistory.h"
 #include "wizards/LinkMarkup.h"
 #include "wizards/RelativePath.h"
 
@@ -18,21 +14,9 @@
 namespace {
 const int DefaultWidth = 345;
 const int DialogHeight = 104;
-const int Margin = 8;
-const int ButtonWidth = 75;
-const int ButtonGap = 5;
-
-const QString StyleSheetSection = QStringLiteral("StyleSheet");
-const QString FamilyKey = QStringLiteral("Family");
-
-QString folderOf(const QString &name)
-{
-    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
-    return slash < 0 ? QString() : name.left(slash + 1);
-}
 } // namespace
 
-TInputBox::TInputBox(TMainForm &form) : QDialog(&form), ui(new Ui::TInputBox), form_(form)
+TInputBox::TInputBox(QWidget *parent) : QDialog(parent), ui(new Ui::TInputBox)
 {
     ui->setupUi(this);
     // Entries are inserted as typed: no completion may change what the user wrote.
@@ -142,24 +126,19 @@ int TInputBox::widthOf(int mode)
     }
 }
 
-QRect TInputBox::browseGeometry(int mode)
-{
-    switch (mode) {
-    case LinkMarkup::FileLink: return QRect(340, 31, 60, 25);
-    case LinkMarkup::FrameSource: return QRect(340, 32, 60, 25);
-    case LinkMarkup::BackgroundImage: return QRect(344, 31, 60, 25);
-    default: return QRect();
-    }
-}
-
 void TInputBox::setMode(int mode)
 {
     mode_ = mode;
     setWindowTitle(captionOf(mode));
     ui->TitleLabel->setText(labelOf(mode));
     setSimpleEdit(mode == LinkMarkup::Comment || mode == LinkMarkup::Mark || mode == LinkMarkup::BackgroundImage);
-    applyLayout();
-    loadContents();
+    ui->FindBtn->setVisible(hasBrowse(mode));
+    // Level with the field and as high as it.
+    ui->FindBtn->setFixedHeight(ui->InputCombo->sizeHint().height());
+    setEntries({});
+    // The modes' widths are where the dialog starts; the layout may need more.
+    adjustSize();
+    resize(std::max(widthOf(mode), minimumSizeHint().width()), std::max(DialogHeight, minimumSizeHint().height()));
 }
 
 void TInputBox::setSimpleEdit(bool simple)
@@ -171,129 +150,42 @@ void TInputBox::setSimpleEdit(bool simple)
                                          : QString());
 }
 
-void TInputBox::applyLayout()
-{
-    const int width = widthOf(mode_);
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setFixedSize(width, DialogHeight);
-
-    const QRect combo = ui->InputCombo->geometry();
-    if (hasBrowse(mode_)) {
-        const QRect browse = browseGeometry(mode_);
-        // Level with the combo box and as high as it.
-        ui->InputCombo->setGeometry(Margin, browse.top(), browse.left() - 2 * Margin, browse.height());
-        ui->FindBtn->setGeometry(browse);
-        ui->FindBtn->show();
-    } else {
-        ui->InputCombo->setGeometry(Margin, 31, width - 2 * Margin, combo.height());
-        ui->FindBtn->hide();
-    }
-    ui->TitleLabel->setGeometry(Margin, Margin, width - 2 * Margin, ui->TitleLabel->height());
-
-    // The buttons keep to the right edge, Help left of OK.
-    const int top = ui->OKBtn->y();
-    const int cancelLeft = width - Margin - ButtonWidth;
-    ui->CancelBtn->move(cancelLeft, top);
-    ui->OKBtn->move(cancelLeft - ButtonGap - ButtonWidth, top);
-    ui->HelpBtn->move(cancelLeft - 2 * (ButtonGap + ButtonWidth), top);
-}
-
-void TInputBox::loadContents()
+void TInputBox::setEntries(const QStringList &entries, int chosen)
 {
     QComboBox *combo = ui->InputCombo;
     combo->clear();
-    switch (mode_) {
-    case LinkMarkup::HomePage:
-    case LinkMarkup::Mail:
-    case LinkMarkup::Ftp:
-        combo->addItems(AddressHistory::load(ProfileStore(form_.iniPath()), AddressHistory::sectionOf(mode_)));
-        break;
-    case LinkMarkup::JumpMark:
-        if (EditBox *box = form_.activeBox())
-            combo->addItems(LinkMarkup::marksIn(box->lines()));
-        break;
-    case LinkMarkup::JumpFile:
-        combo->addItems(marksOfOtherDocuments());
-        break;
-    case LinkMarkup::FileLink:
-    case LinkMarkup::FrameSource:
-        combo->addItems(otherDocumentsRelative());
-        break;
-    case LinkMarkup::FontFamily:
-        combo->addItems(LinkMarkup::familyNames(QFontDatabase::families()));
-        break;
-    default:
-        break;
-    }
-
-    // Only the mark lists and the font list start with an entry chosen.
-    int chosen = -1;
-    if (mode_ == LinkMarkup::JumpMark || mode_ == LinkMarkup::JumpFile) {
-        chosen = combo->count() > 0 ? 0 : -1;
-    } else if (mode_ == LinkMarkup::FontFamily) {
-        const int stored = ProfileStore(form_.iniPath()).readInteger(StyleSheetSection, FamilyKey, 0);
-        chosen = stored >= 0 && stored < combo->count() ? stored : -1;
-    }
-    combo->setCurrentIndex(chosen);
-    if (chosen < 0)
+    combo->addItems(entries);
+    combo->setCurrentIndex(chosen >= 0 && chosen < combo->count() ? chosen : -1);
+    if (combo->currentIndex() < 0)
         combo->clearEditText();
 }
 
-QStringList TInputBox::marksOfOtherDocuments() const
+QStringList TInputBox::entries() const
 {
-    QStringList entries;
-    const int active = form_.activeIndex();
-    for (int i = 0; i < form_.tabCount(); ++i) {
-        if (i == active)
-            continue;
-        EditBox *box = form_.EditBoxOfTab(i);
-        if (!box)
-            continue;
-        const QString caption = form_.TabCaptionOf(i);
-        const QStringList marks = LinkMarkup::marksIn(box->lines());
-        for (const QString &mark : marks)
-            entries << LinkMarkup::markInDocument(caption, mark);
-    }
-    return entries;
+    QStringList out;
+    for (int i = 0; i < ui->InputCombo->count(); ++i)
+        out << ui->InputCombo->itemText(i);
+    return out;
 }
 
-QStringList TInputBox::otherDocumentsRelative() const
+void TInputBox::setBrowseBase(const QString &baseName, const QString &firstFolder)
 {
-    QStringList names = form_.documentNames();
-    const int active = form_.activeIndex();
-    if (active >= 0 && active < names.size())
-        names.removeAt(active);
-    const QString base = form_.ActiveDocumentName();
-    QStringList entries;
-    for (const QString &name : names)
-        entries << RelativePath::of(name, base);
-    return entries;
+    browseBase_ = baseName;
+    firstFolder_ = firstFolder;
+}
+
+QString TInputBox::input() const
+{
+    return ui->InputCombo->currentText();
+}
+
+int TInputBox::chosenIndex() const
+{
+    return ui->InputCombo->findText(input(), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 void TInputBox::OkBtnClick()
 {
-    if (!form_.activeBox())
-        return reject();
-    const QString input = ui->InputCombo->currentText();
-    LinkMarkup::apply(LinkMarkup::forMode(mode_, input, form_.styleCase()), form_.editContext());
-
-    const QString section = AddressHistory::sectionOf(mode_);
-    if (!section.isEmpty()) {
-        QStringList entries;
-        for (int i = 0; i < ui->InputCombo->count(); ++i)
-            entries << ui->InputCombo->itemText(i);
-        entries = AddressHistory::withNewest(input, entries);
-        ui->InputCombo->clear();
-        ui->InputCombo->addItems(entries);
-        ProfileStore ini(form_.iniPath());
-        form_.settingsWritten(AddressHistory::save(ini, section, entries), ini);
-    } else if (mode_ == LinkMarkup::FontFamily) {
-        // A typed name that is not an installed font chooses no entry.
-        const int index = ui->InputCombo->findText(input, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        ProfileStore ini(form_.iniPath());
-        form_.settingsWritten(ini.writeInteger(StyleSheetSection, FamilyKey, index), ini);
-    }
     accept();
 }
 
@@ -301,7 +193,7 @@ void TInputBox::HelpBtnClick()
 {
     const QString anchor = helpAnchor(mode_);
     if (anchor.isEmpty())
-        form_.ShowNotYetNotice();
+        Messages::ShowNotYetNotice(this);
     else
         HelpTopic::ShowHelpTopic(this, QStringLiteral("Tips.html"), anchor);
 }
@@ -310,14 +202,13 @@ void TInputBox::FindBtnClick()
 {
     if (!hasBrowse(mode_))
         return;
-    EditBox *box = form_.activeBox();
-    const QString active = form_.ActiveDocumentName();
     Platform::FileRequest request;
     // The first Browse or Open of a document starts in its folder; later ones where
-    // the user last was. The flag is the tab's, shared with the Open command.
-    if (box && box->property("browseFlag").toInt() == 0) {
-        request.folder = folderOf(active);
-        box->setProperty("browseFlag", 1);
+    // the user last was.
+    if (!firstFolder_.isEmpty()) {
+        request.folder = firstFolder_;
+        firstFolder_.clear();
+        Q_EMIT firstBrowseUsed();
     }
     request.title = browseTitle(mode_);
     request.filters = browseFilters(mode_);
@@ -325,5 +216,5 @@ void TInputBox::FindBtnClick()
     if (answer.files.isEmpty())
         return;
     const QString chosen = QFileInfo(answer.files.first()).absoluteFilePath();
-    ui->InputCombo->setEditText(RelativePath::of(chosen, active));
+    ui->InputCombo->setEditText(RelativePath::of(chosen, browseBase_));
 }

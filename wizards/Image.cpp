@@ -1,7 +1,7 @@
 #include "wizards/Image.h"
 
-#include "app/HelpTopic.h"
-#include "app/MainForm.h"
+#include "platform/HelpTopic.h"
+#include "platform/FileSizeText.h"
 #include "platform/Platform.h"
 #include "wizards/ImageSize.h"
 #include "wizards/RelativePath.h"
@@ -86,7 +86,7 @@ bool TImageBox::useFile(const QString &path)
 {
     const ImageSize::Result size = ImageSize::readFile(path);
     if (size.status == ImageSize::Status::Failed) {
-        Platform::instance().message(this, Platform::MessageKind::Warning, TMainForm::AppTitle,
+        Platform::instance().message(this, Platform::MessageKind::Warning, Messages::AppTitle,
                                      QStringLiteral("\"") + path + QStringLiteral("\" から画像の大きさを読み取れませんでした。\r\n") +
                                          size.error,
                                      Platform::Buttons::Ok);
@@ -131,7 +131,7 @@ void TImageBox::AltFileBtnClick()
 
 void TImageBox::AltSizeBtnClick()
 {
-    appendToAlt(TMainForm::FileSizeText(chosenFile_));
+    appendToAlt(FileSizeText(chosenFile_));
 }
 
 void TImageBox::AltClearBtnClick()

@@ -1,16 +1,16 @@
 #include "wizards/ImageCommands.h"
 
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
 #include "wizards/Image.h"
 
-ImageCommands::ImageCommands(TMainForm &form) : QObject(&form), form_(form)
+ImageCommands::ImageCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {
-    form.bind(QStringLiteral("imgPicture"), [this] { imgPictureClick(); });
-    form.bind(QStringLiteral("PopimgPicture"), [this] { imgPictureClick(); });
-    form.bind(QStringLiteral("imgPictureSpd"), [this] { imgPictureSpdClick(); });
-    form.bind(QStringLiteral("SpeedButton1"), [this] { SpeedButton1Click(); });
+    host.bind(QStringLiteral("imgPicture"), [this] { imgPictureClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("PopimgPicture"), [this] { imgPictureClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("imgPictureSpd"), [this] { imgPictureSpdClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("SpeedButton1"), [this] { SpeedButton1Click(); }, CommandNeed::Document);
 }
 
 void ImageCommands::imgPictureClick()
@@ -31,14 +31,14 @@ void ImageCommands::SpeedButton1Click()
 void ImageCommands::run(QPoint offset, bool optionsOnly)
 {
     // A short-cut can still arrive while no document is open.
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
-    TImageBox box(form_.ActiveDocumentName(), &form_);
+    TImageBox box(host_.activeDocumentName(), host_.window());
     if (optionsOnly)
         box.startWithOptionsOnly();
-    box.move(form_.pos() + offset);
-    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !form_.activeBox())
+    host_.place(&box, Placement::FromWindow, offset);
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !host_.hasDocument())
         return;
     // The names are already in the tag case; the values stay as typed.
-    TagInserter(form_.editContext()).InsertTagText(box.insertion(form_.tagCase()), true);
+    TagInserter(host_.editContext()).InsertTagText(box.insertion(host_.tagCase()), true);
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-class TMainForm;
+class CommandHost;
 class TImageBox;
 
 // The commands that open the image dialog, each with its own place for it.
@@ -11,7 +11,7 @@ class ImageCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageCommands(TMainForm &form);
+    explicit ImageCommands(CommandHost &host);
 
     void imgPictureClick();    // menu and pop-up: main window left + 180, top + 100
     void imgPictureSpdClick(); // tool button: left + 20, top + 60
@@ -20,5 +20,5 @@ public:
 private:
     void run(QPoint offset, bool optionsOnly);
 
-    TMainForm &form_;
+    CommandHost &host_;
 };

@@ -1,6 +1,6 @@
 #include "wizards/TOpt.h"
 
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 
 #include "ui_TagOptBox.h"
 

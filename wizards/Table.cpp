@@ -1,7 +1,6 @@
 #include "wizards/Table.h"
 
-#include "app/HelpTopic.h"
-#include "app/MainForm.h"
+#include "platform/HelpTopic.h"
 #include "platform/Cp932Codec.h"
 #include "platform/Platform.h"
 #include "wizards/CsvFields.h"
@@ -137,7 +136,7 @@ bool TTableBox::loadCsv(const QString &path)
         ok = file.error() == QFileDevice::NoError;
     }
     if (!ok) {
-        Platform::instance().message(this, Platform::MessageKind::Warning, TMainForm::AppTitle,
+        Platform::instance().message(this, Platform::MessageKind::Warning, Messages::AppTitle,
                                      QStringLiteral("\"") + path + QStringLiteral("\" を読み込めませんでした。\r\n") +
                                          file.errorString(),
                                      Platform::Buttons::Ok);

@@ -1,30 +1,29 @@
 #include "wizards/TableCommands.h"
 
-#include "app/MainForm.h"
+#include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
 #include "wizards/TOpt.h"
 #include "wizards/Table.h"
 
-TableCommands::TableCommands(TMainForm &form) : QObject(&form), form_(form)
+TableCommands::TableCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {
     for (const char *name : {"TableWizard", "TableSpd", "PopTableWizard"})
-        form.bind(QLatin1String(name), [this] { TableWizardClick(); });
+        host.bind(QLatin1String(name), [this] { TableWizardClick(); }, CommandNeed::Document);
     for (const char *name : {"tTagOption", "PopTblOpt"})
-        form.bind(QLatin1String(name), [this] { tTagOptionClick(); });
-    form.bind(QStringLiteral("TblOptSpd"), [this] { TblOptSpdClick(); });
+        host.bind(QLatin1String(name), [this] { tTagOptionClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("TblOptSpd"), [this] { TblOptSpdClick(); }, CommandNeed::Document);
 }
 
 void TableCommands::TableWizardClick()
 {
-    // Ctrl+T can still arrive while no document is open.
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
-    TTableBox box(&form_);
-    form_.PlaceUpperThird(&box);
-    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !form_.activeBox())
+    TTableBox box(host_.window());
+    host_.place(&box, Placement::UpperThird);
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !host_.hasDocument())
         return;
-    TagInserter(form_.editContext()).InsertTagText(box.insertion(form_.tagCase(), form_.tabSpaces()), true);
+    TagInserter(host_.editContext()).InsertTagText(box.insertion(host_.tagCase(), host_.tabSpaces()), true);
 }
 
 void TableCommands::tTagOptionClick()
@@ -39,15 +38,15 @@ void TableCommands::TblOptSpdClick()
 
 void TableCommands::runTagOptions(bool atCursor)
 {
-    if (!form_.activeBox())
+    if (!host_.hasDocument())
         return;
-    TTagOpt box(&form_);
+    TTagOpt box(host_.window());
     if (atCursor)
-        form_.PlaceAtCursor(&box);
+        host_.place(&box, Placement::AtCursor);
     else
-        box.move(form_.pos() + QPoint(200, 100));
-    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !form_.activeBox())
+        host_.place(&box, Placement::FromWindow, QPoint(200, 100));
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !host_.hasDocument())
         return;
     // The whole string, values included, follows the tag case.
-    TagInserter(form_.editContext()).InsertTagText(box.insertion(), false);
+    TagInserter(host_.editContext()).InsertTagText(box.insertion(), false);
 }

@@ -2,14 +2,14 @@
 
 #include <QObject>
 
-class TMainForm;
+class CommandHost;
 
 // The table wizard and the table tag options, from the menu, the tool buttons and the pop-up.
 class TableCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit TableCommands(TMainForm &form);
+    explicit TableCommands(CommandHost &host);
 
     void TableWizardClick();   // every entry: PlaceUpperThird
     void tTagOptionClick();    // menu and pop-up: main window left + 200, top + 100
@@ -18,5 +18,5 @@ public:
 private:
     void runTagOptions(bool atCursor);
 
-    TMainForm &form_;
+    CommandHost &host_;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -240,4 +241,11 @@ QString QtPlatform::clipboardText()
 void QtPlatform::setClipboardText(const QString &text)
 {
     QApplication::clipboard()->setText(text);
+}
+
+void Messages::ShowNotYetNotice(QWidget *parent)
+{
+    const QPoint c = QCursor::pos();
+    Platform::instance().message(parent, Platform::MessageKind::Information, InfoTitle, QStringLiteral("現在作成中です。"),
+                                 Platform::Buttons::Ok, QPoint(c.x() - 30, c.y() - 90));
 }

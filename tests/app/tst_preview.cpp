@@ -2,7 +2,7 @@
 #include "ShellFixture.h"
 
 #include "app/EditBox.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "app/Result.h"
 
 #include "ui_MainForm.h"

@@ -5,6 +5,7 @@
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
 #include "wizards/IBox.h"
+#include "wizards/LinkCommands.h"
 #include "wizards/LinkMarkup.h"
 
 #include <QComboBox>
@@ -61,6 +62,12 @@ QStringList history(const ShellFixture &fx, const QString &section)
     return out;
 }
 
+// The box as its command sets it up: the mode's list, and OK inserting and remembering.
+LinkCommands &links(ShellFixture &fx)
+{
+    return *fx.form().findChild<LinkCommands *>();
+}
+
 void typeInto(TInputBox &dlg, const QString &text)
 {
     QTest::keyClicks(dlg.inputCombo()->lineEdit(), text);
@@ -105,8 +112,8 @@ private Q_SLOTS:
         QFETCH(int, width);
         ShellFixture fx;
         openText(fx, QString());
-        TInputBox dlg(fx.form());
-        dlg.setMode(mode);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, mode);
         QCOMPARE(dlg.mode(), mode);
         QCOMPARE(dlg.windowTitle(), caption);
         QCOMPARE(dlg.findChild<QLabel *>(QStringLiteral("TitleLabel"))->text(), label);
@@ -118,8 +125,10 @@ private Q_SLOTS:
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         if (browse) {
-            // Level with the combo box, as high as it, and not covering it.
-            QCOMPARE(find->width(), 60);
+            // Level with the combo box, as high as it, and not covering it; at least its
+            // 60 pixels, and as wide as its caption needs.
+            QVERIFY(find->width() >= 60);
+            QVERIFY(find->width() >= find->sizeHint().width());
             QCOMPARE(find->y(), dlg.inputCombo()->y());
             QCOMPARE(find->height(), dlg.inputCombo()->height());
             QVERIFY(dlg.inputCombo()->geometry().right() < find->x());
@@ -139,8 +148,8 @@ private Q_SLOTS:
     {
         ShellFixture fx("[HP]\r\nCount=2\r\n1=http://old/\r\n2=http://older/\r\n");
         EditBox *box = openText(fx, QStringLiteral("go here now"), 3, 4);
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::HomePage);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::HomePage);
         QCOMPARE(itemsOf(dlg.inputCombo()), (QStringList{"http://old/", "http://older/"}));
         QCOMPARE(dlg.inputCombo()->currentText(), QString()); // nothing chosen yet
         dlg.show();
@@ -153,8 +162,8 @@ private Q_SLOTS:
 
         // Choosing an old entry from the list moves it to the top.
         box->setSelection(0, 0);
-        TInputBox again(fx.form());
-        again.setMode(LinkMarkup::HomePage);
+        TInputBox again(&fx.form());
+        links(fx).prepare(again, LinkMarkup::HomePage);
         again.inputCombo()->setCurrentIndex(2);
         button(again, "OKBtn")->click();
         QVERIFY(box->text().startsWith(QLatin1String("<A HREF=\"http://older/\"></A>go")));
@@ -166,8 +175,8 @@ private Q_SLOTS:
         ShellFixture fx;
         fx.form().setTagCase(0);
         EditBox *box = openText(fx, QString());
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::Mail);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::Mail);
         dlg.show();
         typeInto(dlg, QStringLiteral("Me@Example.jp"));
         button(dlg, "OKBtn")->click();
@@ -183,8 +192,8 @@ private Q_SLOTS:
         ShellFixture fx("[FTP]\r\nCount=1\r\n1=ftp://kept/\r\n");
         EditBox *box = openText(fx, QStringLiteral("x"), 0, 1);
         {
-            TInputBox dlg(fx.form());
-            dlg.setMode(LinkMarkup::Ftp);
+            TInputBox dlg(&fx.form());
+            links(fx).prepare(dlg, LinkMarkup::Ftp);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
             typeInto(dlg, QStringLiteral("ftp://typed/"));
@@ -193,8 +202,8 @@ private Q_SLOTS:
             QCOMPARE(box->text(), QStringLiteral("x"));
             QCOMPARE(history(fx, QStringLiteral("FTP")), QStringList{"ftp://kept/"}); // Cancel writes nothing
         }
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::Ftp);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::Ftp);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         typeInto(dlg, QStringLiteral("ftp://typed/"));
@@ -210,8 +219,8 @@ private Q_SLOTS:
         ShellFixture fx;
         fx.form().setTagCase(0);
         EditBox *box = openText(fx, QStringLiteral("a OLD b"), 2, 3);
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::Comment);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::Comment);
         QCOMPARE(dlg.inputCombo()->count(), 0);
         dlg.show();
         typeInto(dlg, QStringLiteral("Note"));
@@ -225,8 +234,8 @@ private Q_SLOTS:
         ShellFixture fx;
         EditBox *box = openText(fx, QStringLiteral("<a name=\"top\">T</a>\n<A NAME=\"x\" ID=\"y\">\ntext\n<A NAME=\"end\"></A>"));
         box->setSelection(box->length(), 0);
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::JumpMark);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::JumpMark);
         QCOMPARE(itemsOf(dlg.inputCombo()), (QStringList{"top", "x\" ID=\"y", "end"}));
         QCOMPARE(dlg.inputCombo()->currentText(), QStringLiteral("top")); // the first is chosen
         button(dlg, "OKBtn")->click();
@@ -235,8 +244,8 @@ private Q_SLOTS:
 
         // A document without marks offers an empty list.
         openText(fx, QStringLiteral("no marks"));
-        TInputBox none(fx.form());
-        none.setMode(LinkMarkup::JumpMark);
+        TInputBox none(&fx.form());
+        links(fx).prepare(none, LinkMarkup::JumpMark);
         QCOMPARE(none.inputCombo()->count(), 0);
         QCOMPARE(none.inputCombo()->currentText(), QString());
     }
@@ -249,8 +258,8 @@ private Q_SLOTS:
         openFile(fx, QStringLiteral("three.htm"), "<A NAME=\"c\"><A NAME=\"d\">");
         fx.form().FileNewClick(); // an untitled one without marks
         fx.form().selectTab(1);
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::JumpFile);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::JumpFile);
         // Tabs before the active one, then those after it; the active one's own marks are left out.
         QCOMPARE(itemsOf(dlg.inputCombo()), (QStringList{"one.html#a1", "one.html#a2", "three.htm#c"}));
         QCOMPARE(dlg.inputCombo()->currentText(), QStringLiteral("one.html#a1"));
@@ -261,8 +270,8 @@ private Q_SLOTS:
         // Alone, there is nothing to list.
         ShellFixture alone;
         openFile(alone, QStringLiteral("only.html"), "<A NAME=\"x\">");
-        TInputBox single(alone.form());
-        single.setMode(LinkMarkup::JumpFile);
+        TInputBox single(&alone.form());
+        links(alone).prepare(single, LinkMarkup::JumpFile);
         QCOMPARE(single.inputCombo()->count(), 0);
     }
 
@@ -281,15 +290,15 @@ private Q_SLOTS:
         fx.form().FileNewClick();
         openFile(fx, QStringLiteral("web/a/x.htm"));
         fx.form().selectTab(1);
-        TInputBox dlg(fx.form());
-        dlg.setMode(mode);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, mode);
         QCOMPARE(itemsOf(dlg.inputCombo()), (QStringList{"../b/pic.html", "NewPage", "x.htm"}));
         QCOMPARE(dlg.inputCombo()->currentText(), QString());
 
         // From the untitled document every other document is given in full.
         fx.form().selectTab(2);
-        TInputBox untitled(fx.form());
-        untitled.setMode(mode);
+        TInputBox untitled(&fx.form());
+        links(fx).prepare(untitled, mode);
         QCOMPARE(itemsOf(untitled.inputCombo()),
                  (QStringList{fx.path("web/b/pic.html"), fx.path("web/a/index.htm"), fx.path("web/a/x.htm")}));
         untitled.inputCombo()->setCurrentIndex(0);
@@ -298,8 +307,8 @@ private Q_SLOTS:
 
         ShellFixture alone;
         openFile(alone, QStringLiteral("only.html"));
-        TInputBox single(alone.form());
-        single.setMode(mode);
+        TInputBox single(&alone.form());
+        links(alone).prepare(single, mode);
         QCOMPARE(single.inputCombo()->count(), 0);
     }
 
@@ -331,8 +340,8 @@ private Q_SLOTS:
         QFETCH(QString, inserted);
         ShellFixture fx;
         const QString page = openFile(fx, QStringLiteral("site/pages/index.html"));
-        TInputBox dlg(fx.form());
-        dlg.setMode(mode);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, mode);
         dlg.show();
         typeInto(dlg, QStringLiteral("typed"));
 
@@ -368,8 +377,8 @@ private Q_SLOTS:
         openFile(fx, QStringLiteral("b/two.html"));
         for (int tab : {0, 1}) {
             fx.form().selectTab(tab);
-            TInputBox dlg(fx.form());
-            dlg.setMode(LinkMarkup::FileLink);
+            TInputBox dlg(&fx.form());
+            links(fx).prepare(dlg, LinkMarkup::FileLink);
             fx.platform().fileAnswers.push_back({});
             button(dlg, "FindBtn")->click();
         }
@@ -385,8 +394,8 @@ private Q_SLOTS:
             QSKIP("fewer than two fonts are installed");
         ShellFixture fx("[StyleSheet]\r\nFamily=1\r\n");
         EditBox *box = openText(fx, QString());
-        TInputBox dlg(fx.form());
-        dlg.setMode(LinkMarkup::FontFamily);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, LinkMarkup::FontFamily);
         QCOMPARE(itemsOf(dlg.inputCombo()), families);
         QCOMPARE(dlg.inputCombo()->currentText(), families.at(1));
         dlg.inputCombo()->setCurrentIndex(0);
@@ -399,8 +408,8 @@ private Q_SLOTS:
         // is inserted as typed and remembered as no choice.
         QVERIFY(ini.writeInteger(QStringLiteral("StyleSheet"), QStringLiteral("Family"), int(families.size())));
         box->setPlainText(QString());
-        TInputBox typed(fx.form());
-        typed.setMode(LinkMarkup::FontFamily);
+        TInputBox typed(&fx.form());
+        links(fx).prepare(typed, LinkMarkup::FontFamily);
         QCOMPARE(typed.inputCombo()->currentText(), QString());
         typed.show();
         typeInto(typed, QStringLiteral("No Such Font 9"));
@@ -425,8 +434,8 @@ private Q_SLOTS:
         QFETCH(QString, anchor);
         ShellFixture fx;
         openText(fx, QString());
-        TInputBox dlg(fx.form());
-        dlg.setMode(mode);
+        TInputBox dlg(&fx.form());
+        links(fx).prepare(dlg, mode);
         button(dlg, "HelpBtn")->click();
         ScriptedPlatform &p = fx.platform();
         QStringList opened = p.shellOpened;
@@ -451,8 +460,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(fx.path(QStringLiteral("TW.ini"))));
         EditBox *box = openText(fx, QStringLiteral("s"), 0, 1);
         for (int i = 0; i < 2; ++i) {
-            TInputBox dlg(fx.form());
-            dlg.setMode(LinkMarkup::HomePage);
+            TInputBox dlg(&fx.form());
+            links(fx).prepare(dlg, LinkMarkup::HomePage);
             dlg.show();
             typeInto(dlg, QStringLiteral("h"));
             button(dlg, "OKBtn")->click();

@@ -160,7 +160,7 @@ private Q_SLOTS:
         f.refreshEnabling();
         QVERIFY(!f.form()->HtmlLink->menuAction()->isEnabled());
         // A short-cut that still arrives finds no document and opens nothing.
-        f.findChild<LinkCommands *>()->openInputBox(LinkMarkup::FileLink, LinkCommands::Placement::UpperThird);
+        f.findChild<LinkCommands *>()->openInputBox(LinkMarkup::FileLink, LinkCommands::Where::UpperThird);
         f.form()->lnkFile->trigger();
         QCOMPARE(fx.platform().unscripted, 0);
         QVERIFY(fx.platform().dialogScripts.empty());

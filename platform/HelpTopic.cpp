@@ -1,4 +1,4 @@
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"

@@ -1,0 +1,32 @@
+#include "app/SettingsKeys.h"
+
+#include "platform/ProfileStore.h"
+
+namespace SettingsKeys {
+
+QString customColorKey(int index)
+{
+    return QStringLiteral("Color") + QChar(u'A' + index);
+}
+
+int read(const ProfileStore &ini, const IntKey &key)
+{
+    return ini.readInteger(QString::fromUtf16(key.section), QString::fromUtf16(key.key), key.def);
+}
+
+QString read(const ProfileStore &ini, const TextKey &key, const QString &def)
+{
+    return ini.readString(QString::fromUtf16(key.section), QString::fromUtf16(key.key), def);
+}
+
+bool write(ProfileStore &ini, const IntKey &key, int value)
+{
+    return ini.writeInteger(QString::fromUtf16(key.section), QString::fromUtf16(key.key), value);
+}
+
+bool write(ProfileStore &ini, const TextKey &key, const QString &value)
+{
+    return ini.writeString(QString::fromUtf16(key.section), QString::fromUtf16(key.key), value);
+}
+
+} // namespace SettingsKeys

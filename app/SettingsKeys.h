@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+
+#include <climits>
+
+class ProfileStore;
+
+// Every TW.ini key the program owns: its section, its name, the default a reader gives
+// when it is missing, and the range of values that mean something where there is one.
+// Readers return what the file holds; a value outside the range is for the reader to
+// interpret (most read it as their default), never rewritten behind the user's back.
+namespace SettingsKeys {
+
+struct IntKey
+{
+    const char16_t *section;
+    const char16_t *key;
+    int def;
+    int min = INT_MIN;
+    int max = INT_MAX;
+    bool inRange(int value) const { return value >= min && value <= max; }
+};
+
+struct TextKey
+{
+    const char16_t *section;
+    const char16_t *key;
+};
+
+// The format of the settings the program writes. Start-up reads it before anything
+// else, so that a later change of format has one place to convert older files.
+inline constexpr const char16_t *CurrentVersion = u"0.92";
+inline constexpr TextKey Version{u"Tagwell", u"Version"};
+
+// Window
+inline constexpr IntKey FormTop{u"Form", u"Top", 100}; // -1: maximised
+inline constexpr IntKey FormHeight{u"Form", u"Height", 550};
+inline constexpr IntKey FormWidth{u"Form", u"Width", 650};
+inline constexpr IntKey FormLeft{u"Form", u"Left", 100};
+inline constexpr IntKey FormToolBar{u"Form", u"ToolBar", 1, 0, 1};
+inline constexpr IntKey FormHtmlBar{u"Form", u"HtmlBar", 1, 0, 1};
+inline constexpr IntKey HtmlBarPosition{u"HtmlBar", u"Position", 0, 0, 3};
+
+// Editing box
+inline constexpr IntKey TagCase{u"Memo", u"Case", 1, 0, 1};
+inline constexpr IntKey StyleCase{u"Memo", u"StyleCase", 0, 0, 1};
+inline constexpr IntKey WordWrap{u"Memo", u"WordWrap", 0, 0, 1};
+inline constexpr IntKey TabWidth{u"Memo", u"Tab", 0, 0, 6};
+inline constexpr IntKey MemoColor{u"Memo", u"Color", 16777215, 0, 0xFFFFFF}; // BGR
+
+// Fonts: the status bar (S), the document tabs (P) and the editing box (E).
+inline constexpr IntKey StatusCharset{u"Font", u"SChar", 128};
+inline constexpr TextKey StatusFont{u"Font", u"Status"};
+inline constexpr IntKey StatusSize{u"Font", u"SSize", 9};
+inline constexpr IntKey StatusStyle{u"Font", u"SStyle", 0, 0, 3};
+inline constexpr IntKey PageTabCharset{u"Font", u"PChar", 128};
+inline constexpr TextKey PageTabFont{u"Font", u"PageTab"};
+inline constexpr IntKey PageTabSize{u"Font", u"PSize", 9};
+inline constexpr IntKey PageTabStyle{u"Font", u"PStyle", 0, 0, 3};
+inline constexpr IntKey EditorCharset{u"Font", u"EChar", 128};
+inline constexpr TextKey EditorFont{u"Font", u"Editor"};
+inline constexpr IntKey EditorSize{u"Font", u"ESize", 14};
+inline constexpr IntKey EditorStyle{u"Font", u"EStyle", 0, 0, 3};
+inline constexpr IntKey EditorColor{u"Font", u"EColor", 0, 0, 0xFFFFFF}; // BGR
+
+// The 16 custom colours of the colour dialog: ColorA .. ColorP.
+inline constexpr const char16_t *CustomColorSection = u"Custom";
+QString customColorKey(int index); // 0..15
+
+// Preview short-cuts: 1..11 give F2..F12.
+inline constexpr IntKey PreviewMainKey{u"KeyDefine", u"00000", 8, 1, 11};
+inline constexpr IntKey PreviewSubKey{u"KeyDefine", u"00001", 9, 1, 11};
+
+inline constexpr TextKey HomeFolder{u"HomeFolder", u"Path"}; // default: the program folder
+inline constexpr TextKey MainBrowser{u"Browser", u"MainPath"};
+inline constexpr TextKey SubBrowser{u"Browser", u"SubPath"};
+
+// Lists kept as Count and numbered keys.
+inline constexpr const char16_t *HistorySection = u"Opened";
+inline constexpr const char16_t *CountKey = u"Count";
+
+inline constexpr IntKey FontFamily{u"StyleSheet", u"Family", 0};
+
+int read(const ProfileStore &ini, const IntKey &key);
+QString read(const ProfileStore &ini, const TextKey &key, const QString &def = QString());
+bool write(ProfileStore &ini, const IntKey &key, int value);
+bool write(ProfileStore &ini, const TextKey &key, const QString &value);
+
+} // namespace SettingsKeys
