@@ -7,6 +7,7 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "userdata/TagTemplateCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
 #include "wizards/TableCommands.h"
@@ -22,4 +23,5 @@ void CommandGroups::installAll(TMainForm &form)
     new LinkCommands(form); // after EditingCommands: it takes over the comment input box
     new ImageCommands(form);
     new TableCommands(form);
+    new TagTemplateCommands(form);
 }
