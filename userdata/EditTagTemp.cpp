@@ -12,7 +12,8 @@ TEditTagTempBox::TEditTagTempBox(const QStringList &lines, const QString &progra
     : QDialog(parent), ui(new Ui::TEditTagTempBox), editor_(lines), programFolder_(programFolder), saver_(std::move(saver))
 {
     ui->setupUi(this);
-    connect(ui->TagListBox, &QListWidget::currentRowChanged, this, [this] { TagListBoxClick(); });
+    // A click makes the item current before it selects it: follow the selection.
+    connect(ui->TagListBox, &QListWidget::itemSelectionChanged, this, [this] { TagListBoxClick(); });
     connect(ui->AddBtn, &QPushButton::clicked, this, &TEditTagTempBox::AddBtnClick);
     connect(ui->DelBtn, &QPushButton::clicked, this, &TEditTagTempBox::DelBtnClick);
     connect(ui->UpdateBtn, &QPushButton::clicked, this, &TEditTagTempBox::UpdateBtnClick);
@@ -38,8 +39,8 @@ void TEditTagTempBox::fillTagList()
 
 QString TEditTagTempBox::selectedTag() const
 {
-    const QListWidgetItem *item = ui->TagListBox->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const QList<QListWidgetItem *> selected = ui->TagListBox->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void TEditTagTempBox::showNotices()

@@ -67,7 +67,10 @@ void TagTemplateCommands::ToolTagTemplateClick()
         }
         popup.move(topLeft);
     }
-    if (Platform::instance().execDialog(&popup) != QDialog::Accepted || !host_.hasDocument())
+    const int result = Platform::instance().execDialog(&popup);
+    // Short-cuts go to the active window; hand activation back for the next Ctrl+Enter.
+    host_.window()->activateWindow();
+    if (result != QDialog::Accepted || !host_.hasDocument())
         return;
     if (!popup.insertion().isEmpty())
         TagInserter(host_.editContext()).InsertCasedText(popup.insertion());

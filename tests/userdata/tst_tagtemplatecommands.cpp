@@ -43,7 +43,12 @@ void selectTag(QDialog *d, const QString &name)
     const auto found = list->findItems(name, Qt::MatchExactly);
     if (found.isEmpty())
         qFatal("no tag %s", qPrintable(name));
-    list->setCurrentItem(found.first());
+    // As the user does it: a click makes the item current first and selects it after.
+    d->show();
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    if (!found.first()->isSelected())
+        qFatal("tag %s not selected", qPrintable(name));
 }
 } // namespace
 
