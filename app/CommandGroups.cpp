@@ -7,6 +7,7 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "userdata/TagTemplateCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
 #include "wizards/LinkMarkup.h"
@@ -25,6 +26,7 @@ void CommandGroups::installAll(TMainForm &form)
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);
+    new TagTemplateCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.
     editing->setCommentBoxHandler([links](bool atCursor) {

@@ -1,6 +1,7 @@
 #include "bench/Scenarios.h"
 
 #include "bench/Alternation.h"
+#include "bench/DictionaryScenarios.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/ResultTable.h"
 
@@ -140,10 +141,11 @@ void warn(const QString &text)
 
 QStringList Scenarios::names()
 {
-    return {QStringLiteral("open"),   QStringLiteral("decode"),          QStringLiteral("encode"),
+    return QStringList{QStringLiteral("open"),   QStringLiteral("decode"),          QStringLiteral("encode"),
             QStringLiteral("save"),   QStringLiteral("insert"),          QStringLiteral("undo"),
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
-            QStringLiteral("indent"), QStringLiteral("unindent")};
+            QStringLiteral("indent"), QStringLiteral("unindent")} +
+           DictionaryScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -279,6 +281,11 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
         box_ = nullptr;
     }
     memory(doc, table);
+    if (!dictionaryDone_) {
+        dictionaryDone_ = true;
+        DictionaryScenarios(*form_, *platform_, dir_.filePath(QStringLiteral("program/")), runs_)
+            .run(QStringList(only_.begin(), only_.end()), table);
+    }
 }
 
 void Scenarios::open(const Document &doc, ResultTable &table)

@@ -75,4 +75,5 @@ private:
     // The document under edit for the editing scenarios, in the window and in a bare box.
     EditBox *box_ = nullptr;
     QPlainTextEdit *base_ = nullptr;
+    bool dictionaryDone_ = false; // the dictionary scenarios do not depend on the document
 };
