@@ -7,8 +7,10 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "wizards/FontCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
+#include "wizards/PageInfoCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -22,4 +24,6 @@ void CommandGroups::installAll(TMainForm &form)
     new LinkCommands(form); // after EditingCommands: it takes over the comment input box
     new ImageCommands(form);
     new TableCommands(form);
+    new PageInfoCommands(form);
+    new FontCommands(form);
 }
