@@ -257,10 +257,18 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
         w.append(cased(u"</HTML>"));
 
     if (fields.titleEdited || fields.author || fields.keywords || fields.software) {
-        if (firstStartTag(w, u"<HEAD") < 0)
-            w.insert(firstStartTag(w, u"<HTML") + 1, cased(u"<HEAD>"));
-        if (firstContaining(w, u"</HEAD>") < 0)
-            w.insert(firstStartTag(w, u"<HEAD") + 1, cased(u"</HEAD>"));
+        // Also after a replaced title or META tag that held a frame tag in its text.
+        auto ensureHead = [&w, &cased] {
+            int head = firstStartTag(w, u"<HEAD");
+            if (head < 0) {
+                head = firstStartTag(w, u"<HTML") + 1;
+                w.insert(head, cased(u"<HEAD>"));
+            }
+            if (firstContaining(w, u"</HEAD>") < 0)
+                w.insert(head + 1, cased(u"</HEAD>"));
+            return head;
+        };
+        ensureHead();
 
         if (fields.titleEdited) {
             const QString element = cased(u"<TITLE>") + fields.title + cased(u"</TITLE>");
@@ -275,13 +283,14 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
                 }
             }
             if (!replaced)
-                w.insert(firstStartTag(w, u"<HEAD") + 1, element);
+                w.insert(ensureHead() + 1, element);
         }
 
         // A tag whose content already is the one wanted stays as written.
-        auto putMeta = [&w](bool (*matches)(QStringView), const QString &tag, const QString &content) {
+        auto putMeta = [&w, &ensureHead](bool (*matches)(QStringView), const QString &tag, const QString &content) {
             const MetaTag found = findMeta(w, matches);
             if (found.line < 0) {
+                ensureHead();
                 w.insert(firstContaining(w, u"</HEAD>"), tag);
                 return;
             }
