@@ -16,7 +16,6 @@ TLineSet::~TLineSet()
     delete ui;
 }
 
-// The spin field lowers a length above its new maximum itself.
 void TLineSet::NumRadioClick()
 {
     ui->WidthSpin->setMaximum(1000);
@@ -24,6 +23,9 @@ void TLineSet::NumRadioClick()
 
 void TLineSet::PerRadioClick()
 {
+    // Lowered first: a wrapping spin field would wrap a value above its new maximum round.
+    if (ui->WidthSpin->value() > 100)
+        ui->WidthSpin->setValue(100);
     ui->WidthSpin->setMaximum(100);
 }
 

@@ -104,7 +104,7 @@ private Q_SLOTS:
         EditBox *box = f.activeBox();
         fx.platform().colorAnswers.push_back(QColor(0, 0, 0));
         fx.platform().dialogScripts.push_back([&](QDialog *d) {
-            QCOMPARE(child<QLabel>(d, "SampleLabel")->text(), QStringLiteral("Sample"));
+            [&] { QCOMPARE(child<QLabel>(d, "SampleLabel")->text(), QStringLiteral("Sample")); }();
             child<QPushButton>(d, "ColorButton")->click();
             child<QPushButton>(d, "OkBtn")->click();
             return d->result();
@@ -189,7 +189,7 @@ private Q_SLOTS:
         TMainForm &f = fx.form();
         EditBox *box = newDocument(fx, QString(), 0, 0);
         fx.platform().dialogScripts.push_back([&](QDialog *d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("水平線の設定"));
+            [&] { QCOMPARE(d->windowTitle(), QStringLiteral("水平線の設定")); }();
             child<QPushButton>(d, "OkButton")->click();
             return d->result();
         });
@@ -213,8 +213,7 @@ private Q_SLOTS:
                 QCOMPARE(width->value(), 500);
                 child<QRadioButton>(d, "PerRadio")->click();
                 QCOMPARE(width->value(), 100);
-                width->setValue(150);
-                QCOMPARE(width->value(), 100);
+                QCOMPARE(width->maximum(), 100);
                 child<QRadioButton>(d, "NumRadio")->click();
                 width->setValue(500);
                 size->setValue(7);
