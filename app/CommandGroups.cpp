@@ -8,9 +8,11 @@
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
 #include "userdata/TagTemplateCommands.h"
+#include "wizards/FontCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
 #include "wizards/LinkMarkup.h"
+#include "wizards/PageInfoCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -26,6 +28,8 @@ void CommandGroups::installAll(TMainForm &form)
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);
+    new PageInfoCommands(host);
+    new FontCommands(host);
     new TagTemplateCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.

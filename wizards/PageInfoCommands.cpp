@@ -1,0 +1,39 @@
+#include "wizards/PageInfoCommands.h"
+
+#include "app/HelpTopic.h"
+#include "editing/IEditBox.h"
+#include "platform/Platform.h"
+#include "wizards/PageInfo.h"
+#include "wizards/PageInfoMarkup.h"
+
+PageInfoCommands::PageInfoCommands(CommandHost &host) : QObject(host.window()), host_(host)
+{
+    host.bind(QStringLiteral("HtmlBasic"), [this] { HtmlBasicClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("PopHtmlBasic"), [this] { HtmlBasicClick(); }, CommandNeed::Document);
+    host.bind(QStringLiteral("HtmlBasicSpd"), [this] { HtmlBasicSpdClick(); }, CommandNeed::Document);
+}
+
+void PageInfoCommands::HtmlBasicClick()
+{
+    run(Placement::UpperThird);
+}
+
+void PageInfoCommands::HtmlBasicSpdClick()
+{
+    run(Placement::AtCursor);
+}
+
+void PageInfoCommands::run(Placement placement)
+{
+    // A short-cut can still arrive while no document is open.
+    if (!host_.hasDocument())
+        return;
+    const PageInfoMarkup::PageInfo info = PageInfoMarkup::read(PageInfoMarkup::linesOf(host_.editContext().box.text()));
+    TPageInfoBox box(info, [this](const QColor &initial) { return host_.chooseColor(initial); }, host_.window());
+    connect(&box, &TPageInfoBox::helpRequested, &box,
+            [&box](const QString &page, const QString &anchor) { HelpTopic::ShowHelpTopic(&box, page, anchor); });
+    host_.place(&box, placement);
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted || !host_.hasDocument())
+        return;
+    PageInfoMarkup::apply(host_.editContext(), box.fields());
+}
