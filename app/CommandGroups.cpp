@@ -7,8 +7,12 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "wizards/DateCommands.h"
+#include "wizards/FrameCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
+#include "wizards/ListCommands.h"
+#include "wizards/MarqueeCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -22,4 +26,8 @@ void CommandGroups::installAll(TMainForm &form)
     new LinkCommands(form); // after EditingCommands: it takes over the comment input box
     new ImageCommands(form);
     new TableCommands(form);
+    new FrameCommands(form);
+    new ListCommands(form);
+    new MarqueeCommands(form);
+    new DateCommands(form);
 }
