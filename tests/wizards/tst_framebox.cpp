@@ -265,6 +265,37 @@ private Q_SLOTS:
         QCOMPARE(box->text(), QStringLiteral("<frame  name=\"Menu\">"));
         QCOMPARE(box->selLength(), 6);
     }
+
+    void helpShowsEachDialogsTopicAndNoDocumentNoDialog()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        // Without a document the commands are off and do nothing.
+        QVERIFY(!child<QAction>(&f, "frmWizard")->isEnabled());
+        child<QAction>(&f, "frmOption")->trigger();
+        f.FileNewClick();
+        QVERIFY(child<QAction>(&f, "frmWizard")->isEnabled());
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            child<QPushButton>(d, "HelpBtn")->click();
+            child<QPushButton>(d, "CancelBtn")->click();
+            return d->result();
+        });
+        child<QAction>(&f, "frmWizard")->trigger();
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            child<QPushButton>(d, "Button3")->click();
+            child<QPushButton>(d, "Button2")->click();
+            return d->result();
+        });
+        child<QAction>(&f, "frmOption")->trigger();
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QStringList shown = fx.platform().shellOpened;
+        for (const auto &p : fx.platform().programsStarted)
+            shown << p.second;
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown[0].endsWith(QLatin1String("Help/Tips.html#FrameWizard")), qPrintable(shown[0]));
+        QVERIFY2(shown[1].endsWith(QLatin1String("Help/Tips.html#FrameTagOpt")), qPrintable(shown[1]));
+        QCOMPARE(f.activeBox()->text(), QString());
+    }
 };
 
 QTEST_MAIN(TestFrameBox)
