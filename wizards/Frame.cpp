@@ -99,11 +99,6 @@ bool TFrameBox::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TFrameBox::setType(int type)
-{
-    TypeClick(type);
-}
-
 void TFrameBox::TypeClick(int type)
 {
     if (type < FrameMarkup::TypeA || type > FrameMarkup::TypeE)

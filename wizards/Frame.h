@@ -22,7 +22,6 @@ public:
     ~TFrameBox() override;
 
     int type() const { return type_; }
-    void setType(int type);
     std::array<FrameMarkup::Row, 3> rows() const;
     QString insertion(int tagCase) const;
 
