@@ -13,6 +13,10 @@
 #include "wizards/LinkCommands.h"
 #include "wizards/LinkMarkup.h"
 #include "wizards/PageInfoCommands.h"
+#include "wizards/DateCommands.h"
+#include "wizards/FrameCommands.h"
+#include "wizards/ListCommands.h"
+#include "wizards/MarqueeCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -28,6 +32,10 @@ void CommandGroups::installAll(TMainForm &form)
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);
+    new FrameCommands(host);
+    new ListCommands(host);
+    new MarqueeCommands(host);
+    new DateCommands(host);
     new PageInfoCommands(host);
     new FontCommands(host);
     new TagTemplateCommands(host);
