@@ -7,6 +7,9 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "userdata/CustomTagCommands.h"
+#include "userdata/FileSetCommands.h"
+#include "userdata/TemplateCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
 #include "wizards/TableCommands.h"
@@ -22,4 +25,8 @@ void CommandGroups::installAll(TMainForm &form)
     new LinkCommands(form); // after EditingCommands: it takes over the comment input box
     new ImageCommands(form);
     new TableCommands(form);
+    new CustomTagCommands(form);
+    new TemplateCommands(form);
+    auto *fileSets = new FileSetCommands(form);
+    form.setStartupSetOpener([fileSets] { fileSets->openStartupSets(); });
 }

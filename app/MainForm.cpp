@@ -697,7 +697,8 @@ bool TMainForm::FormKeyDown(QKeyEvent *event)
 void TMainForm::openStartupFiles(const QStringList &arguments)
 {
     if (arguments.isEmpty()) {
-        // The start-up file sets open here once file sets exist.
+        if (startupSetOpener_)
+            startupSetOpener_();
         return;
     }
     for (const QString &argument : arguments) {

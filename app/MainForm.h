@@ -162,6 +162,7 @@ public:
     EditContext editContext() override;
     // Command groups of their own subsystems hook in here.
     void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
+    void setStartupSetOpener(std::function<void()> opener) { startupSetOpener_ = std::move(opener); }
 
 Q_SIGNALS:
     // A file the user chose is about to open (the history records it).
@@ -222,6 +223,7 @@ private:
     QSet<QObject *> built_;
     bool tabSignalsQuiet_ = false;
     std::function<void(const QString &)> shortcutFileHandler_;
+    std::function<void()> startupSetOpener_;
     bool settingsFailureShown_ = false;
     mutable QHash<QString, QPointer<QObject>> itemCache_;
     struct BoundNeed
