@@ -1,5 +1,6 @@
 #include "userdata/FileSetFile.h"
 
+#include "platform/Cp932Codec.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProfileText.h"
 
@@ -126,6 +127,12 @@ QString FileSetFile::titleProblem(const QString &title, const QStringList &other
     }
     if (title != title.trimmed())
         return QStringLiteral("タイトルの前後に空白は置けません。\r\nほかのタイトルを指定し直して下さい。");
+    // The section header must read back as this title (no character CP932 lacks, no stray
+    // byte that would pair with the closing bracket).
+    int unencodable = 0;
+    const QString header = QLatin1Char('[') + title + QLatin1Char(']');
+    if (Cp932Codec::decode(Cp932Codec::encode(header, &unencodable)) != header || unencodable > 0)
+        return QStringLiteral("タイトルに保存できない文字が含まれています。\r\nほかのタイトルを指定し直して下さい。");
     if (sameName(title, ListSection))
         return QStringLiteral("\"FileSet\" はタイトルに使えません。\r\nほかのタイトルを指定し直して下さい。");
     for (const QString &other : others) {
