@@ -6,6 +6,7 @@
 #include "editing/UndoSnapshot.h"
 #include "platform/Cp932Codec.h"
 #include "userdata/ATBox.h"
+#include "userdata/CustomTagSource.h"
 #include "userdata/ETBox.h"
 #include "userdata/FSB.h"
 #include "userdata/FileSetFile.h"
@@ -119,6 +120,7 @@ private Q_SLOTS:
     void tagRegisteredInTheListManagerReachesTheMenu();
     void addTagBoxPreviewsAndRefusals();
     void listManagerMovesWrapAndDisableWithoutSelection();
+    void failedCustomTagWriteKeepsTheManagerOpen();
 
     void selectionAddedAsTemplateComesBack();
     void templateTitlesRefusedBeforeWriting();
@@ -296,6 +298,28 @@ void TestUserDataCommands::listManagerMovesWrapAndDisableWithoutSelection()
     QVERIFY(ShellFixture::readFile(fx.path(QStringLiteral("CustomTag.ini"))).startsWith("[Tags]\r\nCount=1\r\n"));
 }
 
+void TestUserDataCommands::failedCustomTagWriteKeepsTheManagerOpen()
+{
+    ShellFixture fx;
+    const QString ini = fx.path(QStringLiteral("CustomTag.ini"));
+    QVERIFY(QDir().mkpath(ini)); // cannot be read or replaced
+    int result = -1;
+    int entries = -1;
+    fx.platform().dialogScripts.push_back([&](QDialog *d) {
+        auto *box = qobject_cast<TRegistBox *>(d);
+        box->appendEntry(CustomTagSource::entry(QStringLiteral("n"), QStringLiteral("<N>"), QStringLiteral("No")));
+        button(box, "OkBtn")->click();
+        result = box->result();
+        entries = child<QListWidget>(box, "TitleList")->count();
+        return box->result();
+    });
+    run(fx.form(), QStringLiteral("TagReg"));
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(entries, 1);
+    QCOMPARE(fx.platform().messages.size(), 1);
+    QVERIFY(fx.platform().messages.at(0).text.contains(QDir::toNativeSeparators(ini)));
+}
+
 void TestUserDataCommands::selectionAddedAsTemplateComesBack()
 {
     ShellFixture fx("[Memo]\r\nCase=0\r\n");
@@ -370,6 +394,7 @@ void TestUserDataCommands::templateListManagerChangesAndSaves()
         seen << box->windowTitle();
         auto *list = child<QListWidget>(box, "TitleList");
         button(box, "AddBtn")->click();
+        button(box, "AddBtn")->click();
         list->setCurrentRow(0);
         button(box, "ChangeBtn")->click();
         list->setCurrentRow(2);
@@ -386,6 +411,15 @@ void TestUserDataCommands::templateListManagerChangesAndSaves()
         button(entry, "OkBtn")->click();
         return entry->result();
     });
+    // "three" is only in the manager's list so far.
+    fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
+        auto *entry = qobject_cast<TEditTempBox *>(d);
+        child<QPlainTextEdit>(entry, "Memo")->setPlainText(QStringLiteral("other"));
+        child<QLineEdit>(entry, "TitleEdit")->setText(QStringLiteral("three"));
+        button(entry, "OkBtn")->click();
+        seen << QString::number(entry->result());
+        return QDialog::Rejected;
+    });
     fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
         auto *entry = qobject_cast<TEditTempBox *>(d);
         seen << entry->windowTitle() << child<QPlainTextEdit>(entry, "Memo")->toPlainText();
@@ -398,13 +432,13 @@ void TestUserDataCommands::templateListManagerChangesAndSaves()
     });
     run(fx.form(), QStringLiteral("TempProperty"));
     QCOMPARE(fx.platform().unscripted, 0);
-    QCOMPARE(seen, (QStringList{QStringLiteral("テンプレートの登録"), QStringLiteral("登録内容の変更(テンプレート)"),
+    QCOMPARE(seen, (QStringList{QStringLiteral("テンプレートの登録"), QStringLiteral("0"), QStringLiteral("登録内容の変更(テンプレート)"),
                                 QStringLiteral("first\n"), QStringLiteral("0")}));
     QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("three\r\nuno\r\ntwo\r\n"));
     QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/two"))), QByteArray("second\r\n"));
     QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/three"))), QByteArray("third\r\n"));
     QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/uno"))), QByteArray("first\r\n"));
-    QCOMPARE(fx.platform().messages.size(), 2);
+    QCOMPARE(fx.platform().messages.size(), 3);
 }
 
 void TestUserDataCommands::failedTemplateWriteKeepsTheDialogOpen()
@@ -481,14 +515,16 @@ void TestUserDataCommands::fileSetDialogAddsChangesAndKeepsChecks()
     fx.writeFile(QStringLiteral("FS.ini"), "[FileSet]\r\nCount=2\r\n0=alpha\r\n1=beta\r\n[alpha]\r\nCount=1\r\n0=/a\r\n[beta]\r\nCount=1\r\n0=/b\r\n");
     fx.platform().fileAnswers.push_back({{QStringLiteral("/z"), QStringLiteral("/y")}, 0});
     QStringList seen;
-    fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
+    fx.platform().dialogScripts.push_back([&seen, &fx](QDialog *d) {
         auto *box = qobject_cast<TFileSetBox *>(d);
         seen << box->checkedTitles().join(QLatin1Char(','));
         auto *list = child<QListWidget>(box, "TitleList");
         button(box, "AddBtn")->click();
         list->setCurrentRow(1);
+        button(box, "UpBtn")->click();     // beta first, not yet saved
         button(box, "ChangeBtn")->click(); // beta becomes "B set"
-        button(box, "DownBtn")->click();   // and moves to the end
+        seen << FileSetFile(fx.path(QStringLiteral("FS.ini"))).titles().join(QLatin1Char(','));
+        button(box, "UpBtn")->click();     // and wraps to the end
         seen << box->titles().join(QLatin1Char(',')) << box->checkedTitles().join(QLatin1Char(','));
         button(box, "OkBtn")->click();
         return box->result();
@@ -514,7 +550,7 @@ void TestUserDataCommands::fileSetDialogAddsChangesAndKeepsChecks()
     run(fx.form(), QStringLiteral("FileSet"));
     QCOMPARE(fx.platform().unscripted, 0);
     QCOMPARE(seen, (QStringList{QStringLiteral("beta"), QStringLiteral("ファイルセットの追加"), QStringLiteral("1"),
-                                QStringLiteral("ファイルセットの変更"), QStringLiteral("beta"),
+                                QStringLiteral("ファイルセットの変更"), QStringLiteral("beta"), QStringLiteral("alpha,B set,gamma"),
                                 QStringLiteral("alpha,gamma,B set"), QStringLiteral("B set")}));
     QCOMPARE(fx.platform().messages.size(), 2);
     QCOMPARE(fx.platform().messages.at(0).kind, Platform::MessageKind::Plain);
