@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -126,6 +127,7 @@ private Q_SLOTS:
     void templateTitlesRefusedBeforeWriting();
     void templateListManagerChangesAndSaves();
     void failedTemplateWriteKeepsTheDialogOpen();
+    void templateMemoTakesTabsAndRefusesEmptiness();
 
     void fileSetMenuAndPicker();
     void fileSetDialogAddsChangesAndKeepsChecks();
@@ -464,6 +466,28 @@ void TestUserDataCommands::failedTemplateWriteKeepsTheDialogOpen()
     QCOMPARE(fx.platform().messages.size(), 1);
     QVERIFY(fx.platform().messages.at(0).text.contains(QDir::toNativeSeparators(target)));
     QVERIFY(!QFile::exists(fx.path(QStringLiteral("Temp/Title.lst"))));
+}
+
+void TestUserDataCommands::templateMemoTakesTabsAndRefusesEmptiness()
+{
+    ScriptedPlatform platform;
+    QTemporaryDir dir;
+    TEditTempBox box(TEditTempBox::AddToList, dir.path() + QLatin1Char('/'), {});
+    box.show();
+    auto *memo = child<QPlainTextEdit>(&box, "Memo");
+    child<QLineEdit>(&box, "TitleEdit")->setText(QStringLiteral("t"));
+    button(&box, "OkBtn")->click();
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages.at(0).text.startsWith(QStringLiteral("テンプレートが空です。")));
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    QTest::keyClick(memo, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(memo->toPlainText(), QStringLiteral("\t"));
+    button(&box, "OkBtn")->click();
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QFile written(dir.path() + QStringLiteral("/t"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("\t\r\n"));
 }
 
 void TestUserDataCommands::fileSetMenuAndPicker()
