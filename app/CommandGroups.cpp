@@ -7,16 +7,19 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "userdata/CustomTagCommands.h"
+#include "userdata/FileSetCommands.h"
 #include "userdata/TagTemplateCommands.h"
+#include "userdata/TemplateCommands.h"
+#include "wizards/DateCommands.h"
 #include "wizards/FontCommands.h"
+#include "wizards/FrameCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
 #include "wizards/LinkMarkup.h"
-#include "wizards/PageInfoCommands.h"
-#include "wizards/DateCommands.h"
-#include "wizards/FrameCommands.h"
 #include "wizards/ListCommands.h"
 #include "wizards/MarqueeCommands.h"
+#include "wizards/PageInfoCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -32,13 +35,16 @@ void CommandGroups::installAll(TMainForm &form)
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);
+    new PageInfoCommands(host);
+    new FontCommands(host);
     new FrameCommands(host);
     new ListCommands(host);
     new MarqueeCommands(host);
     new DateCommands(host);
-    new PageInfoCommands(host);
-    new FontCommands(host);
     new TagTemplateCommands(host);
+    new CustomTagCommands(host);
+    new TemplateCommands(host);
+    auto *fileSets = new FileSetCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.
     editing->setCommentBoxHandler([links](bool atCursor) {
@@ -46,4 +52,6 @@ void CommandGroups::installAll(TMainForm &form)
     });
     // Internet shortcuts named on the command line become links.
     form.setShortcutFileHandler([&host](const QString &file) { ShortcutLink::InsertShortcutLink(host, file); });
+    // With no files on the command line, the file sets marked for start-up open.
+    form.setStartupSetOpener([fileSets] { fileSets->openStartupSets(); });
 }

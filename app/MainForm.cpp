@@ -257,7 +257,7 @@ void TMainForm::place(QWidget *dialog, Placement placement, QPoint offset)
     case Placement::Centered: PlaceCentered(dialog); break;
     case Placement::BottomRight: PlaceBottomRight(dialog); break;
     case Placement::FromWindow:
-        dialog->adjustSize();
+        // The dialog keeps the size its form gives it.
         dialog->move(pos() + offset);
         break;
     }
@@ -615,7 +615,8 @@ bool TMainForm::FormKeyDown(QKeyEvent *event)
 void TMainForm::openStartupFiles(const QStringList &arguments)
 {
     if (arguments.isEmpty()) {
-        // The start-up file sets open here once file sets exist.
+        if (startupSetOpener_)
+            startupSetOpener_();
         return;
     }
     for (const QString &argument : arguments) {

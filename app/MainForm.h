@@ -167,6 +167,7 @@ public:
     EditContext editContext() override;
     // Command groups of their own subsystems hook in here.
     void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
+    void setStartupSetOpener(std::function<void()> opener) { startupSetOpener_ = std::move(opener); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -215,6 +216,7 @@ private:
     QTimer timer_;
     bool tabSignalsQuiet_ = false;
     std::function<void(const QString &)> shortcutFileHandler_;
+    std::function<void()> startupSetOpener_;
     bool settingsFailureShown_ = false;
     CommandRegistry *commands_ = nullptr;
     HostEvents events_;

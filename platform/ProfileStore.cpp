@@ -134,6 +134,23 @@ QStringList ProfileStore::keyNames(const QString &section) const
     return text.keyNames(section);
 }
 
+bool ProfileStore::read(ProfileText &text) const
+{
+    return load(text, nullptr);
+}
+
+bool ProfileStore::update(const std::function<bool(ProfileText &, QString *)> &change)
+{
+    ProfileText text;
+    QString reason;
+    if (!load(text, &reason))
+        return failWith(reason);
+    const QByteArray before = text.toBytes();
+    if (!change(text, &reason))
+        return failWith(reason);
+    return save(before, text);
+}
+
 QString ProfileStore::lastError() const
 {
     return m_lastError;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ProfileText;
 
 // One INI file of the program (TW.ini, CustomTag.ini, FS.ini), read and written with the
@@ -32,6 +34,12 @@ public:
     bool hasSection(const QString &section) const;
     QStringList sectionNames() const;
     QStringList keyNames(const QString &section) const; // in file order
+
+    // Several reads from one look at the file; false when an existing file cannot be read.
+    bool read(ProfileText &text) const;
+    // Several changes written as one: change edits the text (false, with a reason, refuses
+    // and nothing is written), then the file is replaced once, atomically.
+    bool update(const std::function<bool(ProfileText &text, QString *error)> &change);
 
     // The reason the last failed write failed, for the user; empty after a write that worked.
     QString lastError() const;

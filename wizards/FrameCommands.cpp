@@ -1,7 +1,7 @@
 #include "wizards/FrameCommands.h"
 
 #include "app/CommandHost.h"
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
 #include "wizards/Frame.h"

@@ -1,6 +1,6 @@
 #include "wizards/PageInfoCommands.h"
 
-#include "app/HelpTopic.h"
+#include "platform/HelpTopic.h"
 #include "editing/IEditBox.h"
 #include "platform/Platform.h"
 #include "wizards/PageInfo.h"

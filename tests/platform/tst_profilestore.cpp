@@ -139,6 +139,7 @@ private Q_SLOTS:
     void unreadableFileIsNotOverwritten();
     void unwritablePaths();
 
+    void updateWritesAllOrNothing();
     void textRoundTripsAnyBytes();
     void textChangesOnlyWhatIsWritten();
 };
@@ -612,6 +613,30 @@ void TestProfileStore::erasing()
     // Erasing and writing again gives a fresh section, as the lists of the program do.
     QVERIFY(store.writeString(section, QStringLiteral("Count"), QStringLiteral("0")));
     QCOMPARE(store.keyNames(section), QStringList{QStringLiteral("Count")});
+}
+
+void TestProfileStore::updateWritesAllOrNothing()
+{
+    QVERIFY(writeFile(m_path, fixture()));
+    ProfileStore store(m_path);
+    // A change refused half way leaves the file as it was.
+    QVERIFY(!store.update([](ProfileText &text, QString *error) {
+        return text.setValue(QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("1"), error)
+            && text.setValue(QStringLiteral("Form"), QStringLiteral("Left"), QStringLiteral("a\nb"), error);
+    }));
+    QVERIFY(store.lastError().contains(QStringLiteral("TW.ini")));
+    QCOMPARE(readFile(m_path), fixture());
+    QVERIFY(store.update([](ProfileText &text, QString *error) {
+        text.eraseSection(QStringLiteral("Font"));
+        return text.setValue(QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("1"), error)
+            && text.setValue(QStringLiteral("New"), QStringLiteral("Key"), QStringLiteral("v"), error);
+    }));
+    QVERIFY(store.lastError().isEmpty());
+    ProfileText text;
+    QVERIFY(store.read(text));
+    QCOMPARE(text.value(QStringLiteral("form"), QStringLiteral("top")), std::optional<QString>(QStringLiteral("1")));
+    QCOMPARE(text.value(QStringLiteral("New"), QStringLiteral("Key")), std::optional<QString>(QStringLiteral("v")));
+    QVERIFY(!text.hasSection(QStringLiteral("Font")));
 }
 
 void TestProfileStore::failedWriteKeepsOldFile()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "userdata/RegistSource.h"
+
+#include <QStringList>
+
+// The set editor: the list manager over one file set of FS.ini, entries being the set's
+// file paths and title the set's title. A new set is added to FS.ini at OK; a changed set
+// replaces the set it was loaded from.
+class FileSetSource : public RegistSource
+{
+public:
+    // oldTitle empty: a new set. others: the titles the file set dialog holds now.
+    FileSetSource(const QString &iniPath, const QString &oldTitle, const QStringList &others)
+        : path_(iniPath), oldTitle_(oldTitle), others_(others)
+    {
+    }
+
+    bool isNew() const { return oldTitle_.isEmpty(); }
+    QString caption() const override;
+    QString groupCaption() const override { return QStringLiteral("ファイル"); }
+    RegistLayout layout() const override;
+    void load() override;
+    RegistVerdict accept() override;
+
+    // Appends, in sorted order, the paths not yet listed; returns the index of the last
+    // entry added, or -1 when none was new.
+    int addFiles(QStringList paths);
+
+private:
+    QString path_;
+    QString oldTitle_;
+    QStringList others_;
+};

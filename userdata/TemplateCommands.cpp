@@ -1,0 +1,129 @@
+#include "userdata/TemplateCommands.h"
+
+#include "app/CommandHost.h"
+#include "editing/IEditBox.h"
+#include "editing/TagInserter.h"
+#include "userdata/ETBox.h"
+#include "userdata/MenuCaption.h"
+#include "userdata/Regist.h"
+#include "userdata/TemplateFiles.h"
+#include "userdata/TemplateSource.h"
+#include "userdata/slListBx.h"
+
+#include <QAction>
+#include <QMenu>
+
+TemplateCommands::TemplateCommands(CommandHost &host) : QObject(host.window()), host_(host)
+{
+    host.bind(QStringLiteral("TempProperty"), [this] { TempPropertyClick(); });
+    for (const char *name : {"AddTemp", "PopAddTemp"})
+        host.bind(QLatin1String(name), [this] { AddTempClick(); }, CommandNeed::Selection);
+    for (const char *name : {"TemplateSpd", "PopTemplate"})
+        host.bind(QLatin1String(name), [this] { TemplateSpdClick(); }, CommandNeed::Document);
+    if (QMenu *tools = host.menu(QStringLiteral("MenuTool")))
+        connect(tools, &QMenu::aboutToShow, this, &TemplateCommands::RebuildTemplateMenu);
+    connect(&host.events(), &HostEvents::userDataChanged, this, [this](UserData kind) {
+        if (kind == UserData::Templates)
+            RebuildTemplateMenu();
+    });
+}
+
+QString TemplateCommands::folder() const
+{
+    return host_.programFolder() + QStringLiteral("Temp/");
+}
+
+void TemplateCommands::RebuildTemplateMenu()
+{
+    QMenu *sub = host_.menu(QStringLiteral("ToolTemp"));
+    if (!sub)
+        return;
+    const QList<QAction *> entries = sub->actions();
+    for (int i = entries.size() - 1; i >= 1; --i) {
+        sub->removeAction(entries.at(i));
+        delete entries.at(i);
+    }
+    const QStringList titles = TemplateFiles(folder()).titles();
+    if (titles.isEmpty())
+        return;
+    sub->addSeparator();
+    for (int i = 0; i < titles.size(); ++i) {
+        auto *entry = new QAction(MenuCaption::entry(i + 1, titles.at(i)), sub);
+        host_.bindAction(entry, [this, entry] { insertTemplate(MenuCaption::nameOf(entry->text())); },
+                         CommandNeed::Document);
+        sub->addAction(entry);
+    }
+}
+
+void TemplateCommands::insertTemplate(const QString &title)
+{
+    QString text;
+    if (!host_.hasDocument() || !TemplateFiles(folder()).readTemplate(title, text))
+        return;
+    TagInserter(host_.editContext()).InsertTagText(text, true);
+}
+
+void TemplateCommands::TemplateSpdClick()
+{
+    if (!host_.hasDocument())
+        return;
+    TslListBox picker(TslListBox::Templates, TemplateFiles(folder()).titles(), host_.window());
+    host_.place(&picker, Placement::AtCursor);
+    if (Platform::instance().execDialog(&picker) != QDialog::Accepted || picker.selectedIndex() < 0)
+        return;
+    insertTemplate(picker.selectedText());
+}
+
+void TemplateCommands::AddTempClick()
+{
+    if (!host_.hasDocument())
+        return;
+    IEditBox &edit = host_.editContext().box;
+    if (edit.selLength() <= 0)
+        return;
+    TEditTempBox box(TEditTempBox::AddFromWindow, folder(), {}, host_.window());
+    if (auto *widget = dynamic_cast<QWidget *>(&edit))
+        box.setMemoFont(widget->font());
+    box.setText(edit.selectedText());
+    connect(&box, &TEditTempBox::helpRequested, this, [this] { host_.showNotYetNotice(); });
+    host_.place(&box, Placement::FromWindow, QPoint(100, 100));
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted)
+        return;
+    Q_EMIT host_.events().userDataChanged(UserData::Templates);
+}
+
+void TemplateCommands::TempPropertyClick()
+{
+    TemplateSource source(folder());
+    TRegistBox box(source, host_.window());
+    QFont memoFont;
+    if (host_.hasDocument()) {
+        if (auto *widget = dynamic_cast<QWidget *>(&host_.editContext().box))
+            memoFont = widget->font();
+    }
+    auto edit = [this, &box, memoFont](bool change) {
+        const RegistEntry *current = box.selectedEntry();
+        if (change && !current)
+            return;
+        TEditTempBox entry(change ? TEditTempBox::ChangeInList : TEditTempBox::AddToList, folder(),
+                           box.source().list().titles(), &box);
+        entry.setMemoFont(memoFont);
+        if (change)
+            entry.setTemplate(current->title);
+        connect(&entry, &TEditTempBox::helpRequested, this, [this] { host_.showNotYetNotice(); });
+        entry.move(box.pos() + QPoint(change ? -30 : -40, 0));
+        if (Platform::instance().execDialog(&entry) != QDialog::Accepted)
+            return;
+        if (change)
+            box.replaceSelected({entry.title(), {}});
+        else
+            box.appendEntry({entry.title(), {}});
+    };
+    box.setAddHandler([edit] { edit(false); });
+    box.setChangeHandler([edit] { edit(true); });
+    box.setHelpHandler([this] { host_.showNotYetNotice(); });
+    host_.place(&box, Placement::UpperThird);
+    if (Platform::instance().execDialog(&box) != QDialog::Accepted)
+        return;
+    Q_EMIT host_.events().userDataChanged(UserData::Templates);
+}

@@ -1,0 +1,19 @@
+#include "userdata/TemplateSource.h"
+
+#include "userdata/TemplateFiles.h"
+#include "userdata/UserDataText.h"
+
+void TemplateSource::load()
+{
+    list_.clear();
+    for (const QString &t : TemplateFiles(folder_).titles())
+        list_.append({t, {}});
+}
+
+RegistVerdict TemplateSource::accept()
+{
+    QString error;
+    if (!TemplateFiles(folder_).writeTitles(list_.titles(), &error))
+        return RegistVerdict::refuse(RegistVerdict::Kind::Warning, UserDataText::writeFailed(error));
+    return {};
+}
