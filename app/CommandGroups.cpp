@@ -7,8 +7,10 @@
 #include "app/RecentFiles.h"
 #include "app/ShortcutLink.h"
 #include "app/ViewOptions.h"
+#include "userdata/SearchCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
+#include "wizards/LinkFileCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -22,4 +24,6 @@ void CommandGroups::installAll(TMainForm &form)
     new LinkCommands(form); // after EditingCommands: it takes over the comment input box
     new ImageCommands(form);
     new TableCommands(form);
+    new SearchCommands(form);
+    new LinkFileCommands(form);
 }
