@@ -2,7 +2,6 @@
 
 #include "ui_FindBox.h"
 
-#include <QHeaderView>
 
 namespace {
 constexpr int LineRole = Qt::UserRole;
@@ -39,8 +38,8 @@ void TFindBox::setResults(const QList<SearchHit> &hits, int keywordLength)
     }
     ui->ListView->clear();
     ui->ListView->addTopLevelItems(items);
-    QHeaderView *header = ui->ListView->header();
-    ui->ListView->setColumnWidth(0, header->sectionSizeHint(0));
+    // Long documents have line numbers wider than the header.
+    ui->ListView->resizeColumnToContents(0);
     ui->ListView->resizeColumnToContents(1);
 }
 

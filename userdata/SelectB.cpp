@@ -34,7 +34,7 @@ void TSelectBox::setRows(const QList<JumpRow> &rows, int mode)
     ui->ListView->clear();
     ui->ListView->addTopLevelItems(items);
     QHeaderView *header = ui->ListView->header();
-    ui->ListView->setColumnWidth(0, header->sectionSizeHint(0));
+    ui->ListView->resizeColumnToContents(0);
     if (links)
         ui->ListView->resizeColumnToContents(1);
     else

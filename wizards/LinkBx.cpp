@@ -2,7 +2,6 @@
 
 #include "ui_LinkBox.h"
 
-#include <QHeaderView>
 
 TLinkBox::TLinkBox(QWidget *parent) : QDialog(parent), ui(new Ui::TLinkBox)
 {
@@ -38,11 +37,10 @@ void TLinkBox::finish()
     setWindowTitle(QStringLiteral("リンクファイル - %1 Files").arg(rowCount()));
     if (rowCount() == 0)
         return;
-    QHeaderView *header = ui->FileList->header();
-    ui->FileList->setColumnWidth(0, header->sectionSizeHint(0));
-    ui->FileList->resizeColumnToContents(1);
-    ui->FileList->setColumnWidth(2, header->sectionSizeHint(2));
-    ui->FileList->resizeColumnToContents(3);
+    // Fitting to the contents never leaves a column narrower than its header, and the
+    // header alone would cut "あり" in the list's own font.
+    for (int column = 0; column < 4; ++column)
+        ui->FileList->resizeColumnToContents(column);
 }
 
 int TLinkBox::rowCount() const
