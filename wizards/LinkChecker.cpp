@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <mutex>
+#include <system_error>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -62,8 +63,18 @@ void LinkChecker::start()
         return;
     }
     const int workers = std::min(total_, MaxInFlight);
-    for (int i = 0; i < workers; ++i)
-        std::thread(&LinkChecker::work, shared_).detach();
+    int started = 0;
+    for (int i = 0; i < workers; ++i) {
+        try {
+            std::thread(&LinkChecker::work, shared_).detach();
+            ++started;
+        } catch (const std::system_error &) {
+            break; // out of threads: the ones running share the work
+        }
+    }
+    // Without any thread the checks run here; slower, but the list still completes.
+    if (started == 0)
+        work(shared_);
 }
 
 void LinkChecker::cancel()
