@@ -9,6 +9,7 @@
 #include "app/ViewOptions.h"
 #include "userdata/CustomTagCommands.h"
 #include "userdata/FileSetCommands.h"
+#include "userdata/SearchCommands.h"
 #include "userdata/TagTemplateCommands.h"
 #include "userdata/TemplateCommands.h"
 #include "wizards/DateCommands.h"
@@ -16,6 +17,7 @@
 #include "wizards/FrameCommands.h"
 #include "wizards/ImageCommands.h"
 #include "wizards/LinkCommands.h"
+#include "wizards/LinkFileCommands.h"
 #include "wizards/LinkMarkup.h"
 #include "wizards/ListCommands.h"
 #include "wizards/MarqueeCommands.h"
@@ -45,6 +47,8 @@ void CommandGroups::installAll(TMainForm &form)
     new CustomTagCommands(host);
     new TemplateCommands(host);
     auto *fileSets = new FileSetCommands(host);
+    new SearchCommands(host);
+    new LinkFileCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.
     editing->setCommentBoxHandler([links](bool atCursor) {

@@ -1,0 +1,158 @@
+// The link file list window from the Search menu: rows, existence, opening, its size.
+#include "ShellFixture.h"
+
+#include "app/EditBox.h"
+#include "platform/ProfileStore.h"
+#include "wizards/LinkBx.h"
+#include "wizards/LinkFileCommands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+void runLinkFile(TMainForm &form)
+{
+    auto *a = qobject_cast<QAction *>(form.item(QStringLiteral("LinkFile")));
+    QVERIFY(a && a->isEnabled());
+    a->trigger();
+}
+
+QList<TLinkBox *> linkWindows(TMainForm &form)
+{
+    return form.findChildren<TLinkBox *>();
+}
+
+QString subFolder(ShellFixture &fx, const QString &name)
+{
+    QDir(fx.folder()).mkpath(name);
+    return fx.folder() + name + QLatin1Char('/');
+}
+} // namespace
+
+class TestLinkFileList : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void listsLocalLinksWithExistenceAndOpensPresentOnes()
+    {
+        ShellFixture fx;
+        const QString site = subFolder(fx, QStringLiteral("site"));
+        fx.writeFile(QStringLiteral("site/present.htm"), "<HTML>\r\n");
+        fx.writeFile(QStringLiteral("site/style.css"), "P {}\r\n");
+        const QString page = fx.writeFile(QStringLiteral("site/index.htm"),
+                                          "<a href=\"present.htm\">p</a><a href=\"missing.htm\">m</a>\r\n"
+                                          "<a href=\"http://example.com/x.htm\">w</a> <a href=\"mailto:a@b.jp\">m</a>\r\n"
+                                          "<a href=\"present.htm#top\">t</a>\r\n"
+                                          "<link rel=stylesheet href=\"style.css\">\r\n");
+        fx.form().OpenDocument(page);
+        const QString before = QDir::currentPath();
+        runLinkFile(fx.form());
+        QCOMPARE(linkWindows(fx.form()).size(), 1);
+        TLinkBox *box = linkWindows(fx.form()).first();
+        QVERIFY(box->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(box->isComplete(), 20000);
+        QCOMPARE(box->windowTitle(), QStringLiteral("リンクファイル - 4 Files"));
+        QCOMPARE(QDir::currentPath(), before);
+
+        QTreeWidget *list = box->fileList();
+        const QStringList lines{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("3")};
+        const QStringList targets{QStringLiteral("present.htm"), QStringLiteral("missing.htm"),
+                                  QStringLiteral("present.htm#top"), QStringLiteral("style.css")};
+        const QStringList present{QStringLiteral("あり"), QStringLiteral("なし"), QStringLiteral("なし"), QStringLiteral("あり")};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(list->topLevelItem(i)->text(0), lines[i]);
+            QCOMPARE(list->topLevelItem(i)->text(1), targets[i]);
+            QCOMPARE(list->topLevelItem(i)->text(2), present[i]);
+            QCOMPARE(list->topLevelItem(i)->text(3), site + targets[i]);
+        }
+
+        // From the selection, only the present files open; one already open is refused.
+        list->selectAll();
+        box->findChild<QPushButton *>(QStringLiteral("OpenBtn"))->click();
+        QCOMPARE(fx.form().documentNames(), (QStringList{page, site + QStringLiteral("present.htm"), site + QStringLiteral("style.css")}));
+        QVERIFY(box->isMinimized());
+        list->clearSelection();
+        list->topLevelItem(0)->setSelected(true);
+        const int tabs = fx.form().tabCount();
+        box->findChild<QPushButton *>(QStringLiteral("OpenBtn"))->click();
+        QCOMPARE(fx.form().tabCount(), tabs);
+        QCOMPARE(fx.platform().messages.size(), 1);
+
+        box->showNormal();
+        box->resize(420, 310);
+        box->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
+        const ProfileStore ini(fx.path(QStringLiteral("TW.ini")));
+        QCOMPARE(ini.readInteger(QStringLiteral("LinkBox"), QStringLiteral("Width"), 0), 420);
+        QCOMPARE(ini.readInteger(QStringLiteral("LinkBox"), QStringLiteral("Height"), 0), 310);
+        QTRY_COMPARE(linkWindows(fx.form()).size(), 0);
+    }
+
+    void untitledPageAsksToSaveFirst()
+    {
+        ShellFixture fx;
+        fx.form().FileNewClick();
+        fx.form().activeBox()->setWholeText(QStringLiteral("<a href=\"x.htm\">x</a>"));
+        runLinkFile(fx.form());
+        QCOMPARE(linkWindows(fx.form()).size(), 0);
+        QCOMPARE(fx.platform().messages.size(), 1);
+        QCOMPARE(fx.platform().messages[0].text, QStringLiteral("一度ファイルを保存してから実行してください。"));
+    }
+
+    void eachWindowChecksAgainstItsOwnPagesFolder()
+    {
+        ShellFixture fx(QByteArray("[LinkBox]\r\nWidth=450\r\nHeight=320\r\n"));
+        subFolder(fx, QStringLiteral("one"));
+        subFolder(fx, QStringLiteral("two"));
+        fx.writeFile(QStringLiteral("one/same.htm"), "x");
+        const QByteArray links = "<a href=\"same.htm\">s</a>\r\n";
+        fx.form().OpenDocument(fx.writeFile(QStringLiteral("one/a.htm"), links));
+        runLinkFile(fx.form());
+        fx.form().OpenDocument(fx.writeFile(QStringLiteral("two/b.htm"), links));
+        runLinkFile(fx.form());
+        const QList<TLinkBox *> windows = linkWindows(fx.form());
+        QCOMPARE(windows.size(), 2);
+        QCOMPARE(windows[0]->size(), QSize(450, 320));
+        QTRY_VERIFY_WITH_TIMEOUT(windows[0]->isComplete() && windows[1]->isComplete(), 20000);
+        QCOMPARE(windows[0]->fileList()->topLevelItem(0)->text(2), QStringLiteral("あり"));
+        QCOMPARE(windows[1]->fileList()->topLevelItem(0)->text(2), QStringLiteral("なし"));
+        QCOMPARE(windows[1]->fileList()->topLevelItem(0)->text(3), fx.folder() + QStringLiteral("two/same.htm"));
+    }
+
+    void noLinksAndClosingWhileChecking()
+    {
+        ShellFixture fx;
+        fx.form().OpenDocument(fx.writeFile(QStringLiteral("plain.htm"), "<P>no links</P>\r\n"));
+        runLinkFile(fx.form());
+        TLinkBox *box = linkWindows(fx.form()).first();
+        QVERIFY(box->isComplete());
+        QCOMPARE(box->windowTitle(), QStringLiteral("リンクファイル - 0 Files"));
+        QCOMPARE(box->rowCount(), 0);
+        box->close();
+
+        QByteArray many;
+        for (int i = 0; i < 3000; ++i)
+            many += "<a href=\"p" + QByteArray::number(i) + ".htm\">x</a>\r\n";
+        fx.form().OpenDocument(fx.writeFile(QStringLiteral("many.htm"), many));
+        runLinkFile(fx.form());
+        QTRY_COMPARE(linkWindows(fx.form()).size(), 1);
+        box = linkWindows(fx.form()).first();
+        QCOMPARE(box->windowTitle(), QStringLiteral("検索中..."));
+        // Closed before the checks are through: they stop, and nothing arrives later.
+        box->close();
+        QTRY_COMPARE(linkWindows(fx.form()).size(), 0);
+        QTest::qWait(100);
+
+        runLinkFile(fx.form());
+        box = linkWindows(fx.form()).first();
+        QTRY_VERIFY_WITH_TIMEOUT(box->isComplete(), 30000);
+        QCOMPARE(box->rowCount(), 3000);
+        QCOMPARE(box->fileList()->topLevelItem(2999)->text(0), QStringLiteral("2999"));
+        QCOMPARE(box->fileList()->topLevelItem(1234)->text(1), QStringLiteral("p1234.htm"));
+    }
+};
+
+QTEST_MAIN(TestLinkFileList)
+#include "tst_linkfilelist.moc"

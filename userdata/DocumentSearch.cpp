@@ -1,0 +1,73 @@
+#include "userdata/DocumentSearch.h"
+
+#include "editing/AsciiCase.h"
+
+#include <algorithm>
+
+namespace {
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator;
+}
+} // namespace
+
+QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keyword, bool caseSensitive)
+{
+    QList<SearchHit> hits;
+    if (keyword.isEmpty() || std::any_of(keyword.begin(), keyword.end(), isLineBreak))
+        return hits;
+
+    // One upper-cased copy of the whole text is far cheaper than one per line.
+    QString upperText;
+    QString key = keyword;
+    QStringView hay = text;
+    if (!caseSensitive) {
+        upperText = AsciiCase::upper(text);
+        key = AsciiCase::upper(keyword);
+        hay = upperText;
+    }
+
+    const qsizetype size = text.size();
+    int line = 0;
+    qsizetype lineStart = 0;
+    qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    if (lineEnd < 0)
+        lineEnd = size;
+    qsizetype previousEnd = 0; // end of the previous occurrence on this line, or the line start
+    qsizetype from = 0;
+    while (from <= size) {
+        const qsizetype pos = hay.indexOf(key, from);
+        if (pos < 0)
+            break;
+        if (pos > lineEnd) {
+            while (pos > lineEnd) {
+                lineStart = lineEnd + 1;
+                ++line;
+                lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+                if (lineEnd < 0)
+                    lineEnd = size;
+            }
+            previousEnd = lineStart;
+        }
+        // Never inside a character: the second half of a surrogate pair starts nothing.
+        if (text[pos].isLowSurrogate() && pos > lineStart && text[pos - 1].isHighSurrogate()) {
+            from = pos + 1;
+            continue;
+        }
+        const qsizetype shownFrom = std::max(pos - 2, previousEnd);
+        SearchHit hit;
+        hit.line = line;
+        hit.column = int(pos - lineStart);
+        hit.text = text.mid(shownFrom, std::min<qsizetype>(lineEnd - shownFrom, RowTextLimit)).toString();
+        hits.append(std::move(hit));
+        previousEnd = pos + key.size();
+        from = previousEnd;
+    }
+    return hits;
+}
+
+QString DocumentSearch::keywordFromSelection(const QString &selection)
+{
+    const auto end = std::find_if(selection.begin(), selection.end(), isLineBreak);
+    return selection.left(end - selection.begin());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ProfileStore;
+
+// The search dialog's keywords in TW.ini [Find]: "Count" and the keys "0".."Count-1",
+// most recent first, with no length limit.
+class SearchHistory
+{
+public:
+    static QStringList load(const ProfileStore &ini);
+    // The list after searching for keyword: empty entries dropped, the last earlier copy
+    // of the keyword (compared exactly) removed, the keyword put first.
+    static QStringList withKeyword(const QString &keyword, const QStringList &entries);
+    // Writes Count and the entries; false when a write failed.
+    static bool save(ProfileStore &ini, const QStringList &entries);
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "wizards/LinkChecker.h"
+
+#include <QDialog>
+
+class QTreeWidget;
+
+namespace Ui {
+class TLinkBox;
+}
+
+// The local files a page links to, with whether each is there. It shows the rows it is
+// given; opening the chosen files is a request to its owner.
+class TLinkBox : public QDialog
+{
+    Q_OBJECT
+public:
+    static inline const QString Present = QStringLiteral("あり");
+    static inline const QString Absent = QStringLiteral("なし");
+
+    explicit TLinkBox(QWidget *parent = nullptr);
+    ~TLinkBox() override;
+
+    void addRows(const QList<LinkRow> &rows);
+    // Every row is in: the caption gives the count and the columns fit.
+    void finish();
+    bool isComplete() const { return complete_; }
+    int rowCount() const;
+    QTreeWidget *fileList() const;
+    // The full paths of the present files among the selected rows, in list order.
+    QStringList chosenFiles() const;
+
+    void OpenBtnClick();
+    void CloseBtnClick();
+    void done(int result) override;
+
+Q_SIGNALS:
+    void openRequested(const QStringList &paths);
+    // The window is about to close at this size.
+    void sizeToKeep(const QSize &size);
+
+private:
+    Ui::TLinkBox *ui;
+    bool complete_ = false;
+};
