@@ -110,25 +110,11 @@ void EditingCommands::EditCopyClick()
     Platform::instance().setClipboardText(box->selectedText());
 }
 
-QString EditingCommands::pastedText(const QString &clipboard)
-{
-    QString text = clipboard;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
-}
-
 void EditingCommands::EditPasteClick()
 {
     EditBox *box = form_.activeBox();
-    if (!box || !Platform::instance().clipboardHasText())
-        return;
-    QTextCursor c = box->textCursor();
-    c.insertText(pastedText(Platform::instance().clipboardText()));
-    box->setTextCursor(c);
-    box->ensureCursorVisible();
+    if (box)
+        box->pasteClipboardText();
 }
 
 void EditingCommands::EditDelClick()

@@ -4,6 +4,7 @@
 #include "app/CommandGroups.h"
 #include "app/DialogPlacement.h"
 #include "app/DocumentFile.h"
+#include "app/FontFallback.h"
 #include "app/EditBox.h"
 #include "app/Result.h"
 #include "editing/MenuEnabling.h"
@@ -58,13 +59,7 @@ QColor colorFromStored(int value, const QColor &fallback)
 
 QFont fontFromStored(const StoredFont &stored, bool monospaceFallback)
 {
-    QFont font = monospaceFallback ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
-    if (QFontDatabase::hasFamily(stored.name))
-        font.setFamily(stored.name);
-    font.setPointSize(stored.size > 0 ? stored.size : 9);
-    font.setBold(stored.bold());
-    font.setItalic(stored.italic());
-    return font;
+    return FontFallback::fromStored(stored, monospaceFallback ? FontFallback::Kind::Monospace : FontFallback::Kind::Proportional);
 }
 
 QStringList openFilters(bool afterFirstUse)

@@ -148,7 +148,9 @@ void RecentFiles::HistoryItemClick(QAction *item)
     if (info.exists() && !info.isDir()) {
         if (form_.CheckNotOpen(name)) {
             form_.OpenDocument(name);
-            AddToHistory(name);
+            // A file that could not be read left no tab: the load error ends the command.
+            if (form_.documentNames().contains(name))
+                AddToHistory(name);
         }
         return;
     }

@@ -23,8 +23,9 @@ StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &pr
     StartupSettings s;
     const QString memo = QStringLiteral("Memo"), form = QStringLiteral("Form");
     s.homeFolder = ini.readString(QStringLiteral("HomeFolder"), QStringLiteral("Path"), programFolder);
-    s.tagCase = ini.readInteger(memo, QStringLiteral("Case"), 1);
-    s.styleCase = ini.readInteger(memo, QStringLiteral("StyleCase"), 0);
+    // Any value but 0 means upper case, for the commands and the check marks alike.
+    s.tagCase = ini.readInteger(memo, QStringLiteral("Case"), 1) == 0 ? 0 : 1;
+    s.styleCase = ini.readInteger(memo, QStringLiteral("StyleCase"), 0) == 0 ? 0 : 1;
     s.wordWrap = ini.readInteger(memo, QStringLiteral("WordWrap"), 0);
     s.statusFont = readFont(ini, "SChar", "Status", "SSize", "SStyle", s.statusFont);
     s.pageTabFont = readFont(ini, "PChar", "PageTab", "PSize", "PStyle", s.pageTabFont);

@@ -21,7 +21,7 @@ struct StoredFont
 struct StartupSettings
 {
     QString homeFolder;
-    int tagCase = 1;
+    int tagCase = 1;   // 0 lower, 1 upper (any other stored value)
     int styleCase = 0;
     int wordWrap = 0;
     StoredFont statusFont{QStringLiteral("ＭＳ Ｐゴシック"), 128, 9, 0};
