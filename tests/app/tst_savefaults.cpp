@@ -177,8 +177,8 @@ private Q_SLOTS:
         while (filler.write(QByteArray(1024, 'f')) == 1024) {
         }
         filler.close();
-        const QString big(100 * 1024, QLatin1Char('x'));
-        typeInto(f.activeBox(), big);
+        typeInto(f.activeBox(), QString(100 * 1024, QLatin1Char('x')));
+        const QString edited = f.activeBox()->text();
         {
             UnprivilegedUser nobody;
             f.FileSaveClick();
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(ShellFixture::readFile(copy), QByteArray("new old"));
         QCOMPARE(ShellFixture::readFile(file), QByteArray("new old"));
         QVERIFY(f.activeBox()->isModified());
-        QCOMPARE(f.activeBox()->text(), big + QStringLiteral("new old"));
+        QCOMPARE(f.activeBox()->text(), edited);
         QVERIFY(QFile::setPermissions(fx.path(QStringLiteral("disk/web")), open));
         qunsetenv("XDG_CACHE_HOME");
     }

@@ -67,7 +67,8 @@ private Q_SLOTS:
         fx.platform().fileAnswers.push_back({{c, QStringLiteral("/dev/null"), pipe, a}, 0});
         f.FileOpenClick();
         QCOMPARE(f.documentNames(), QStringList({a, c}));
-        QCOMPARE(refusedNames(fx.platform()), QStringList({pipe, QStringLiteral("/dev/null")}));
+        // The dialog's files open in name order.
+        QCOMPARE(refusedNames(fx.platform()), QStringList({QStringLiteral("/dev/null"), pipe}));
     }
 
     void anUnreadableHistoryEntryStaysWhereItWas()
