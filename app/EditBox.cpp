@@ -1,8 +1,14 @@
 #include "app/EditBox.h"
 
 #include "editing/LineSeparators.h"
+#include "platform/Platform.h"
 
+#include <QAction>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -103,7 +109,7 @@ void EditBox::replaceRange(int start, int len, const QString &replacement)
     QTextCursor c(doc);
     c.setPosition(start);
     c.setPosition(start + len, QTextCursor::KeepAnchor);
-    c.insertText(replacement);
+    c.insertText(LineSeparators::plainLines(replacement));
     doc->setUndoRedoEnabled(true);
     doc->setModified(true);
     setTextCursor(c);
@@ -112,7 +118,7 @@ void EditBox::replaceRange(int start, int len, const QString &replacement)
 void EditBox::setWholeText(const QString &text)
 {
     const bool wasModified = isModified();
-    setPlainText(text);
+    setPlainText(LineSeparators::plainLines(text));
     document()->setModified(wasModified);
 }
 
@@ -198,16 +204,79 @@ bool EditBox::event(QEvent *event)
     return QPlainTextEdit::event(event);
 }
 
+void EditBox::insertTyped(const QString &text)
+{
+    // Typed, so the box's own undo covers it.
+    insertPlainText(LineSeparators::plainLines(text));
+    ensureCursorVisible();
+}
+
+void EditBox::pasteClipboardText()
+{
+    Platform &platform = Platform::instance();
+    if (!platform.clipboardHasText())
+        return;
+    insertTyped(platform.clipboardText());
+}
+
+void EditBox::pasteSelectionText()
+{
+    Platform &platform = Platform::instance();
+    if (isReadOnly() || !platform.selectionHasText())
+        return;
+    insertTyped(platform.selectionText());
+}
+
+bool EditBox::runWindowReturnCommand(Qt::KeyboardModifiers modifiers)
+{
+    const QKeySequence keys(QKeyCombination(modifiers, Qt::Key_Return));
+    if (!windowShortcut_ || !windowShortcut_(keys))
+        return false;
+    const auto actions = window()->findChildren<QAction *>();
+    for (QAction *a : actions) {
+        if (a->isEnabled() && !a->menu() && a->shortcuts().contains(keys)) {
+            a->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
 void EditBox::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (event->key() == Qt::Key_Tab && mods == Qt::NoModifier) {
+    const int key = event->key();
+    // Shift+Tab arrives as Backtab. Either, with any modifier the window did not take,
+    // types the tab spaces: the Tab key never moves the focus out of the text.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         insertPlainText(tabSpaces_); // typed, so the box's own undo covers it
         event->accept();
         return;
     }
-    if (mods == Qt::ControlModifier && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-        scrollBy(0, event->key() == Qt::Key_Up ? -1 : 1);
+    if (event->matches(QKeySequence::Paste)) {
+        pasteClipboardText();
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The keypad's Enter is Return; Shift never makes a soft line separator.
+        if (key == Qt::Key_Enter && runWindowReturnCommand(mods)) {
+            event->accept();
+            return;
+        }
+        QKeyEvent plain(event->type(), Qt::Key_Return, mods & ~Qt::ShiftModifier, QStringLiteral("\r"),
+                        event->isAutoRepeat(), ushort(event->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    if (mods == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        scrollBy(0, key == Qt::Key_Up ? -1 : 1);
+        event->accept();
+        return;
+    }
+    if (LineSeparators::needsPlainLines(event->text()) && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        insertTyped(event->text());
         event->accept();
         return;
     }
@@ -216,8 +285,52 @@ void EditBox::keyPressEvent(QKeyEvent *event)
 
 void EditBox::typeOverSelection(const QString &text)
 {
-    QTextCursor c = textCursor();
-    c.insertText(text);
-    setTextCursor(c);
-    ensureCursorVisible();
+    insertTyped(text);
+}
+
+void EditBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept(); // the paste happens on release, as Qt's own would
+        return;
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void EditBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        if (!isReadOnly() && Platform::instance().selectionHasText()) {
+            setTextCursor(cursorForPosition(event->position().toPoint()));
+            pasteSelectionText();
+        }
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!LineSeparators::needsPlainLines(event->commitString())) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent plain(event->preeditString(), event->attributes());
+    plain.setCommitString(LineSeparators::plainLines(event->commitString()), event->replacementStart(),
+                          event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&plain);
+    event->setAccepted(plain.isAccepted());
+}
+
+bool EditBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source && source->hasText();
+}
+
+void EditBox::insertFromMimeData(const QMimeData *source)
+{
+    // Dropped text only (the clipboard never comes here): as plain text, lines as lines.
+    if (source && source->hasText() && !isReadOnly())
+        insertTyped(source->text());
 }

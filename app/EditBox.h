@@ -8,6 +8,9 @@
 
 // The editing box of one document tab: plain text, the Tab key typed as spaces,
 // Ctrl+Up and Ctrl+Down scrolling, and the IEditBox view the commands work on.
+// Pastes never go through Qt's own mime handling (it crashes on X11 when nobody owns
+// the clipboard): they read text through the Platform seam, and every text that comes
+// in has its line separators turned into ordinary line breaks.
 class EditBox : public QPlainTextEdit, public IEditBox
 {
     Q_OBJECT
@@ -48,6 +51,11 @@ public:
     // which then runs instead of the box's own handling of the key.
     void setWindowShortcutTest(std::function<bool(const QKeySequence &)> test) { windowShortcut_ = std::move(test); }
 
+    // The program's Paste: the clipboard's text at the selection; nothing without text.
+    void pasteClipboardText();
+    // A middle click: the X selection's text at the caret, when it holds text.
+    void pasteSelectionText();
+
     int firstVisibleLine() const;
     // Scrolls the view by whole lines and columns of the average character width.
     void scrollBy(int columns, int lines);
@@ -55,8 +63,17 @@ public:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    void insertTyped(const QString &text);
+    // Return or keypad Enter with these modifiers: the window's command for Return, if any.
+    bool runWindowReturnCommand(Qt::KeyboardModifiers modifiers);
+
     QString tabSpaces_ = QStringLiteral("  ");
     std::function<bool(const QKeySequence &)> windowShortcut_;
 };

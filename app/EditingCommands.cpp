@@ -113,16 +113,6 @@ void EditingCommands::EditCopyClick()
     Platform::instance().setClipboardText(box->selectedText());
 }
 
-QString EditingCommands::pastedText(const QString &clipboard)
-{
-    QString text = clipboard;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
-}
-
 void EditingCommands::EditPasteClick()
 {
     IEditBox *box = activeBox();

@@ -31,9 +31,6 @@ public:
     void setTagCase(int value);
     void setStyleCase(int value);
 
-    // The text as a paste puts it into the box: every line break as the box holds it.
-    static QString pastedText(const QString &clipboard);
-
 private:
     IEditBox *activeBox() const;
 

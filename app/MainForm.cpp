@@ -7,6 +7,7 @@
 #include "app/DocumentManager.h"
 #include "app/SettingsKeys.h"
 #include "app/EditBox.h"
+#include "app/FontFallback.h"
 #include "app/Result.h"
 #include "editing/MenuEnabling.h"
 #include "platform/FileSizeText.h"
@@ -49,13 +50,7 @@ QColor colorFromStored(int value, const QColor &fallback)
 
 QFont fontFromStored(const StoredFont &stored, bool monospaceFallback)
 {
-    QFont font = monospaceFallback ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
-    if (QFontDatabase::hasFamily(stored.name))
-        font.setFamily(stored.name);
-    font.setPointSize(stored.size > 0 ? stored.size : 9);
-    font.setBold(stored.bold());
-    font.setItalic(stored.italic());
-    return font;
+    return FontFallback::fromStored(stored, monospaceFallback ? FontFallback::Kind::Monospace : FontFallback::Kind::Proportional);
 }
 
 QStringList openFilters(bool afterFirstUse)

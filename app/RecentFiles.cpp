@@ -148,7 +148,9 @@ void RecentFiles::HistoryItemClick(QAction *item)
     if (info.exists() && !info.isDir()) {
         if (host_.checkNotOpen(name)) {
             host_.openDocument(name);
-            AddToHistory(name);
+            // A file that could not be read left no tab: the load error ends the command.
+            if (host_.documentNames().contains(name))
+                AddToHistory(name);
         }
         return;
     }

@@ -26,8 +26,9 @@ StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &pr
     // Read first: a later format would convert what follows from here.
     s.version = K::read(ini, K::Version);
     s.homeFolder = K::read(ini, K::HomeFolder, programFolder);
-    s.tagCase = K::read(ini, K::TagCase);
-    s.styleCase = K::read(ini, K::StyleCase);
+    // Any value but 0 means upper case, for the commands and the check marks alike.
+    s.tagCase = K::read(ini, K::TagCase) == 0 ? 0 : 1;
+    s.styleCase = K::read(ini, K::StyleCase) == 0 ? 0 : 1;
     s.wordWrap = K::read(ini, K::WordWrap);
     s.statusFont = readFont(ini, K::StatusCharset, K::StatusFont, K::StatusSize, K::StatusStyle, s.statusFont.name);
     s.pageTabFont = readFont(ini, K::PageTabCharset, K::PageTabFont, K::PageTabSize, K::PageTabStyle, s.pageTabFont.name);

@@ -22,7 +22,7 @@ struct StartupSettings
 {
     QString version; // of the program that wrote the file; empty for a first start
     QString homeFolder;
-    int tagCase = 1;
+    int tagCase = 1;   // 0 lower, 1 upper (any other stored value)
     int styleCase = 0;
     int wordWrap = 0;
     StoredFont statusFont{QStringLiteral("ＭＳ Ｐゴシック"), 128, 9, 0};

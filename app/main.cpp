@@ -1,4 +1,7 @@
 #include "app/MainForm.h"
+#include "app/MenuAccessKeys.h"
+#include "app/QtTranslations.h"
+#include "app/StartupSequence.h"
 #include "platform/MemoryReuse.h"
 
 #include <QApplication>
@@ -8,8 +11,9 @@ int main(int argc, char *argv[])
     MemoryReuse::keepLargeBlocks();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagwell"));
+    QtTranslations::install(app);
+    MenuAccessKeys::install(app);
     TMainForm window;
-    window.openStartupFiles(QApplication::arguments().mid(1));
-    window.show();
+    StartupSequence::showThenOpen(window, QApplication::arguments().mid(1));
     return app.exec();
 }

@@ -29,3 +29,35 @@ void LineSeparators::toNewlines(QString &text)
             *p = u'\n';
     }
 }
+
+bool LineSeparators::needsPlainLines(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || (u & 0xFFFE) == 0x2028)
+            return true;
+    }
+    return false;
+}
+
+QString LineSeparators::plainLines(const QString &text)
+{
+    if (!needsPlainLines(text))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u == u'\r') {
+            out += QLatin1Char('\n');
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if ((u & 0xFFFE) == 0x2028) {
+            out += QLatin1Char('\n');
+        } else {
+            out += text.at(i);
+        }
+    }
+    return out;
+}

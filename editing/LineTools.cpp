@@ -98,6 +98,8 @@ bool LineTools::unindent(const EditContext &context)
 void LineTools::deleteLine(const EditContext &context)
 {
     IEditBox &box = context.box;
+    if (box.length() == 0)
+        return; // an empty document has no line to act on
     context.snapshot.take(box);
     const int index = box.lineFromPos(box.selStart());
     const int lineStart = box.posFromLine(index);
@@ -111,6 +113,8 @@ void LineTools::deleteLine(const EditContext &context)
 void LineTools::copyLine(const EditContext &context)
 {
     IEditBox &box = context.box;
+    if (box.length() == 0)
+        return; // an empty document has no line to act on
     context.snapshot.take(box);
     const int index = box.lineFromPos(box.selStart());
     const int lineStart = box.posFromLine(index);

@@ -15,6 +15,7 @@ public:
     static bool unindent(const EditContext &context);
     // Deletes the caret's line with its line break (the last line: only its text);
     // the caret goes to the start of the line that took its place. Takes the undo snapshot.
+    // Both do nothing at all on an empty document.
     static void deleteLine(const EditContext &context);
     // A copy of the caret's line above it; the caret goes to the start of the lower
     // copy. The clipboard is not used. Takes the undo snapshot.

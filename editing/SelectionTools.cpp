@@ -9,11 +9,23 @@ namespace {
 
 bool isBlank(QChar c) { return c.unicode() <= 32; }
 
+// A selection that ends in line breaks keeps exactly one of them: the blanks and breaks
+// after its last text go, one break comes back.
+QString oneEndingBreak(const QString &text)
+{
+    if (!text.endsWith(QLatin1Char('\n')))
+        return text;
+    qsizetype end = text.size();
+    while (end > 0 && isBlank(text[end - 1]))
+        --end;
+    return text.left(end) + QLatin1Char('\n');
+}
+
 bool convertSelection(const EditContext &context, bool toUpper)
 {
     if (context.box.selLength() <= 0)
         return false;
-    TagInserter(context).RewriteSelection(AsciiCase::convert(context.box.selectedText(), toUpper));
+    TagInserter(context).RewriteSelection(oneEndingBreak(AsciiCase::convert(context.box.selectedText(), toUpper)));
     return true;
 }
 
@@ -65,6 +77,7 @@ std::optional<QString> SelectionTools::stripTagPair(QStringView selection)
     if (gt < 0)
         return std::nullopt; // no start tag ends before the closing tag
     QString result = before.mid(gt + 1).chopped(1).toString();
-    result += QString(trailing.count(QLatin1Char('\n')), QLatin1Char('\n'));
+    if (trailing.contains(QLatin1Char('\n')))
+        result += QLatin1Char('\n');
     return result;
 }

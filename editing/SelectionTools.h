@@ -8,8 +8,8 @@
 struct EditContext;
 
 // Tools that rewrite the selected text itself. Each does nothing without a
-// selection; the result goes in through the undo snapshot, keeps a line break
-// that ended the selection and loses only the blanks at the end of its last line.
+// selection; the result goes in through the undo snapshot. A selection that ends in
+// line breaks keeps one of them; the other blanks at its end go.
 class SelectionTools
 {
 public:

@@ -1,5 +1,6 @@
 // The CSV reading of the table wizard. Control byte, then CP932 bytes as a file would hold them.
-//   bit 0 clear: the text's lines, fields and grid against their rules;
+//   bit 0 clear: the text's lines, fields and grid against their rules, and the capped grid
+//                the wizard takes in (caps from bits 1-6: small ones, or the wizard's 100 x 100);
 //   bit 0 set:   the text cut at every '|' into fields, written quoted and read back.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
@@ -80,6 +81,33 @@ void checkText(const QString &text)
     }
 }
 
+// The capped grid never holds more than the caps, whatever the text, and holds exactly
+// the uncapped grid's first rows and columns.
+void checkCapped(const QString &text, uint8_t control)
+{
+    const int maxRows = (control & 0x40) ? 100 : ((control >> 1) & 7) + 1;
+    const int maxColumns = (control & 0x40) ? 100 : ((control >> 4) & 3) + 1;
+    const int minRows = std::min(2, maxRows);
+    const CsvFields::Capped capped = CsvFields::cappedGrid(text, maxRows, maxColumns, minRows);
+    FUZZ_CHECK(capped.rows.size() <= maxRows);
+    const QStringList lines = CsvFields::lines(text);
+    if (lines.isEmpty()) {
+        FUZZ_CHECK(capped.rows.isEmpty() && capped.rowsLeftOut == 0 && capped.columnsLeftOut == 0);
+        return;
+    }
+    const qsizetype firstFields = CsvFields::split(lines.first()).size();
+    const qsizetype columns = std::clamp<qsizetype>(firstFields, 1, maxColumns);
+    FUZZ_CHECK(capped.rows.size() == std::max<qsizetype>(std::min<qsizetype>(lines.size(), maxRows), minRows));
+    FUZZ_CHECK(capped.rowsLeftOut == std::max<qsizetype>(lines.size() - maxRows, 0));
+    FUZZ_CHECK(capped.columnsLeftOut == std::max<qsizetype>(firstFields - maxColumns, 0));
+    const QList<QStringList> full = CsvFields::grid(text);
+    for (qsizetype r = 0; r < capped.rows.size(); ++r) {
+        FUZZ_CHECK(capped.rows[r].size() == columns);
+        for (qsizetype c = 0; c < columns; ++c)
+            FUZZ_CHECK(capped.rows[r][c] == (r < full.size() ? full[r][c] : QString()));
+    }
+}
+
 void checkRoundTrip(const QString &text, uint8_t style)
 {
     QString clean = text;
@@ -105,9 +133,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzInput input(data, size);
     const uint8_t control = input.byte();
     const QString text = Cp932Codec::decode(input.rest());
-    if (control & 1)
+    if (control & 1) {
         checkRoundTrip(text, control);
-    else
+    } else {
         checkText(text);
+        checkCapped(text, control);
+    }
     return 0;
 }

@@ -62,6 +62,9 @@ public:
     virtual bool clipboardHasText() = 0;
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString &text) = 0;
+    // The X selection (what a middle click pastes); no text where the desktop has none.
+    virtual bool selectionHasText() = 0;
+    virtual QString selectionText() = 0;
 
     // The seam in use; the Qt implementation unless a test installed another.
     static Platform &instance();

@@ -1,6 +1,7 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QDialog>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -83,10 +84,10 @@ std::optional<QFont> ScriptedPlatform::chooseFont(QWidget *, const QFont &)
     return a;
 }
 
-Platform::Answer ScriptedPlatform::message(QWidget *, MessageKind kind, const QString &title, const QString &text,
+Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                                            Buttons buttons, std::optional<QPoint> topLeft)
 {
-    messages.append({kind, title, text, buttons, topLeft});
+    messages.append({kind, title, text, buttons, topLeft, parent && parent->window()->isVisible()});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     Answer a = Answer::Cancel;

@@ -20,6 +20,7 @@ public:
         QString text;
         Buttons buttons;
         std::optional<QPoint> topLeft;
+        bool overShownWindow = false; // its parent's window was on the screen
     };
     struct FileCall
     {
@@ -46,6 +47,8 @@ public:
     QList<QPair<QString, QString>> programsStarted;
     QString clipboard;
     bool clipboardHoldsText = false;
+    QString selection; // the X selection a middle click pastes
+    bool selectionHoldsText = false;
     int unscripted = 0; // questions asked with nothing scripted
     bool shellSucceeds = true;
 
@@ -62,4 +65,6 @@ public:
     bool clipboardHasText() override { return clipboardHoldsText; }
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override;
+    bool selectionHasText() override { return selectionHoldsText; }
+    QString selectionText() override { return selection; }
 };

@@ -22,4 +22,18 @@ public:
     // (at least one). Every row has exactly that many cells: extra fields are dropped, missing
     // ones are empty. Empty text gives no rows.
     static QList<QStringList> grid(QStringView text);
+
+    // The grid as the wizard takes it in: at most maxRows rows of at most maxColumns cells,
+    // and at least minRows rows (empty ones added below). What did not fit is counted, not
+    // kept, so no text makes more than the capped grid. Empty text gives no rows.
+    struct Capped
+    {
+        QList<QStringList> rows;
+        qsizetype rowsLeftOut = 0;
+        qsizetype columnsLeftOut = 0;
+    };
+    static Capped cappedGrid(QStringView text, int maxRows, int maxColumns, int minRows);
+
+    // The fields of one line, at most maxFields of them; total (when given) counts them all.
+    static QStringList split(QStringView line, qsizetype maxFields, qsizetype *total);
 };

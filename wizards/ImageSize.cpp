@@ -1,5 +1,7 @@
 #include "wizards/ImageSize.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -142,13 +144,11 @@ ImageSize::Result ImageSize::readFile(const QString &fileName)
     const Format format = formatOf(fileName);
     if (format == Format::Other)
         return Result();
-    const QFileInfo info(fileName);
     // A folder, a pipe or a device is never a picture, and a pipe would block the read.
-    if (info.exists() && !info.isFile())
-        return failed(QStringLiteral("通常のファイルではありません。"));
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
+    QFile file;
+    QString error;
+    if (!RegularFile::open(file, fileName, &error))
+        return failed(error);
     switch (format) {
     case Format::Gif:
         return readGif(file);

@@ -3,6 +3,7 @@
 #include "platform/HelpTopic.h"
 #include "platform/Cp932Codec.h"
 #include "platform/Platform.h"
+#include "platform/RegularFile.h"
 #include "wizards/CsvFields.h"
 
 #include "ui_TableBox.h"
@@ -128,21 +129,32 @@ void TTableBox::CSVBtnClick()
 
 bool TTableBox::loadCsv(const QString &path)
 {
-    QFile file(path);
-    QByteArray bytes;
-    bool ok = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError;
-    }
-    if (!ok) {
+    auto refuse = [this, &path](const QString &why) {
         Platform::instance().message(this, Platform::MessageKind::Warning, Messages::AppTitle,
-                                     QStringLiteral("\"") + path + QStringLiteral("\" を読み込めませんでした。\r\n") +
-                                         file.errorString(),
+                                     QStringLiteral("\"") + path + QStringLiteral("\" を読み込めませんでした。\r\n") + why,
                                      Platform::Buttons::Ok);
         return false;
-    }
-    const QList<QStringList> rows = CsvFields::grid(Cp932Codec::decode(bytes));
+    };
+    QFile file;
+    QString error;
+    if (!RegularFile::open(file, path, &error))
+        return refuse(error);
+    auto tooLarge = [&refuse](qint64 size) {
+        return refuse(QStringLiteral("ファイルが大きすぎます（") + QString::number(size) +
+                      QStringLiteral(" バイト）。読み込めるのは ") + QString::number(MaxCsvBytes) +
+                      QStringLiteral(" バイト（4 MB）までです。"));
+    };
+    if (file.size() > MaxCsvBytes)
+        return tooLarge(file.size());
+    // Read no more than the limit allows, even from a file that grows meanwhile.
+    const QByteArray bytes = file.read(MaxCsvBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(file.errorString());
+    if (bytes.size() > MaxCsvBytes)
+        return tooLarge(bytes.size());
+    const CsvFields::Capped grid = CsvFields::cappedGrid(Cp932Codec::decode(bytes), ui->RowSpin->maximum(),
+                                                         ui->ColSpin->maximum(), ui->RowSpin->minimum());
+    const QList<QStringList> &rows = grid.rows;
     if (rows.isEmpty())
         return true;
     ui->TableGrid->clearContents();
@@ -162,6 +174,15 @@ bool TTableBox::loadCsv(const QString &path)
     ui->RowSpin->setValue(int(rows.size()));
     ui->ColSpin->setValue(int(rows.first().size()));
     updateCaption();
+    if (grid.rowsLeftOut > 0 || grid.columnsLeftOut > 0) {
+        Platform::instance().message(
+            this, Platform::MessageKind::Information, Messages::InfoTitle,
+            QStringLiteral("表に入るのは ") + QString::number(ui->RowSpin->maximum()) + QStringLiteral(" 行 × ") +
+                QString::number(ui->ColSpin->maximum()) + QStringLiteral(" 列までです。\r\n入りきらない ") +
+                QString::number(grid.rowsLeftOut) + QStringLiteral(" 行と ") + QString::number(grid.columnsLeftOut) +
+                QStringLiteral(" 列は読み込みませんでした。"),
+            Platform::Buttons::Ok);
+    }
     return true;
 }
 

@@ -31,8 +31,10 @@ public:
     void ColSpinChange();
     void ResetBtnClick();
     void CSVBtnClick();
-    // Fills the grid from a CP932 text file; false, with the message shown and the grid as it
-    // was, when the file cannot be read.
+    // Fills the grid from a CP932 text file of at most MaxCsvBytes, as much of it as the size
+    // fields allow; false, with the message shown and the grid as it was, when the file
+    // cannot be read (also a folder, pipe or device, or a larger file).
+    static constexpr qint64 MaxCsvBytes = 4 * 1024 * 1024;
     bool loadCsv(const QString &path);
     void OKBtnClick();
     void HelpBtnClick();

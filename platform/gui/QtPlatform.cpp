@@ -238,6 +238,21 @@ QString QtPlatform::clipboardText()
     return QApplication::clipboard()->text();
 }
 
+bool QtPlatform::selectionHasText()
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        return false;
+    const QMimeData *data = clipboard->mimeData(QClipboard::Selection);
+    return data && data->hasText();
+}
+
+QString QtPlatform::selectionText()
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
+}
+
 void QtPlatform::setClipboardText(const QString &text)
 {
     QApplication::clipboard()->setText(text);

@@ -18,6 +18,8 @@ public:
     bool startProgram(const QString &program, const QString &argument) override;
     bool clipboardHasText() override;
     QString clipboardText() override;
+    bool selectionHasText() override;
+    QString selectionText() override;
     void setClipboardText(const QString &text) override;
 
     // "HTMLファイル (*.htm *.html)" with its patterns matching either letter case.

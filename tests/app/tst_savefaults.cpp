@@ -1,13 +1,18 @@
 // Saving into a disk that says no: the old file stays, the edit stays, the user is told why.
 #include "ShellFixture.h"
 #include "SmallDisk.h"
+#include "UnprivilegedUser.h"
 
 #include "app/EditBox.h"
+#include "platform/AtomicFile.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 void typeInto(EditBox *box, const QString &text)
@@ -129,6 +134,68 @@ private Q_SLOTS:
         QCOMPARE(ShellFixture::readFile(file), QByteArray("qp"));
         QCOMPARE(QFile::permissions(file) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
                  perms & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
+    }
+
+    // A page in a shared web folder: the folder takes no new file, the page may be written.
+    void folderWithoutRoomForATemporaryFile()
+    {
+        ShellFixture fx;
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        const auto closed = open & ~(QFile::WriteOwner | QFile::WriteOther);
+        QVERIFY(QFile::setPermissions(fx.folder(), open));
+        QDir().mkpath(fx.path(QStringLiteral("cache")));
+        QVERIFY(QFile::setPermissions(fx.path(QStringLiteral("cache")), open));
+        qputenv("XDG_CACHE_HOME", fx.path(QStringLiteral("cache")).toLocal8Bit());
+        SmallDisk disk(fx.path(QStringLiteral("disk")), QStringLiteral("64k"));
+        const bool small = disk.mounted();
+        QVERIFY(QFile::setPermissions(fx.path(QStringLiteral("disk")), open));
+        QDir().mkpath(fx.path(QStringLiteral("disk/web")));
+        const QString file = fx.writeFile(QStringLiteral("disk/web/a.html"), "old");
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
+        QVERIFY(QFile::setPermissions(fx.path(QStringLiteral("disk/web")), closed));
+        TMainForm &f = fx.form();
+        f.OpenDocument(file);
+        typeInto(f.activeBox(), QStringLiteral("new "));
+        {
+            UnprivilegedUser nobody;
+            if (!nobody.ok())
+                QSKIP("cannot act as an unprivileged user here");
+            f.FileSaveClick();
+        }
+        QCOMPARE(fx.platform().messages.size(), 0);
+        QCOMPARE(ShellFixture::readFile(file), QByteArray("new old"));
+        QVERIFY(!f.activeBox()->isModified());
+        QCOMPARE(QDir(fx.path(QStringLiteral("disk/web"))).entryList(QDir::Files), QStringList{QStringLiteral("a.html")});
+        QCOMPARE(QDir(AtomicFile::originalsFolder()).entryList(QDir::Files), QStringList());
+        if (!small)
+            QSKIP("mounting a small tmpfs is not permitted here; the in-place write that fails half way is not checked");
+
+        // The disk fills up: the write over the file fails half way.
+        QFile filler(fx.path(QStringLiteral("disk/filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(1024, 'f')) == 1024) {
+        }
+        filler.close();
+        typeInto(f.activeBox(), QString(100 * 1024, QLatin1Char('x')));
+        const QString edited = f.activeBox()->text();
+        {
+            UnprivilegedUser nobody;
+            f.FileSaveClick();
+        }
+        QCOMPARE(fx.platform().messages.size(), 1);
+        const QString text = fx.platform().messages.first().text;
+        const QStringList copies = QDir(AtomicFile::originalsFolder()).entryList(QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        const QString copy = AtomicFile::originalsFolder() + QLatin1Char('/') + copies.first();
+        QVERIFY2(text.contains(file) && text.contains(copy) && text.contains(QString::fromLocal8Bit(strerror(ENOSPC))),
+                 qPrintable(text));
+        QCOMPARE(ShellFixture::readFile(copy), QByteArray("new old"));
+        QCOMPARE(ShellFixture::readFile(file), QByteArray("new old"));
+        QVERIFY(f.activeBox()->isModified());
+        QCOMPARE(f.activeBox()->text(), edited);
+        QVERIFY(QFile::setPermissions(fx.path(QStringLiteral("disk/web")), open));
+        qunsetenv("XDG_CACHE_HOME");
     }
 };
 

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void lineDelete();
     void lineCopy_data();
     void lineCopy();
+    void emptyDocumentIsLeftAlone();
 };
 
 void TestLineTools::indent_data()
@@ -174,6 +175,21 @@ void TestLineTools::lineCopy()
     QCOMPARE(show(box), after);
     QVERIFY(snapshot.isHeld());
     QCOMPARE(box.changes().removedChars, 0);
+}
+
+void TestLineTools::emptyDocumentIsLeftAlone()
+{
+    for (const char16_t *name : {u"EditLineDel", u"EditLineCopy"}) {
+        StringEditBox box;
+        UndoSnapshot snapshot;
+        EditContext ctx{box, snapshot};
+        box.setModified(false);
+        QVERIFY(EditTools::run(QStringView(name), ctx));
+        QCOMPARE(box.text(), QString());
+        QVERIFY(!box.isModified());
+        QVERIFY(!snapshot.isHeld());
+        QCOMPARE(box.changes().replaceCalls, 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLineTools)

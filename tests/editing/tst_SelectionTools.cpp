@@ -34,7 +34,8 @@ void TestSelectionTools::caseConversion_data()
     QTest::newRow("upper, no line break") << "UpperSpd" << "[<a href=\"x\">]" << "<A HREF=\"X\">|";
     QTest::newRow("blanks at the end are cut") << "PopUpperCase" << "[ab  ]cd" << "AB|cd";
     QTest::newRow("blanks before the kept break are cut") << "ToolUpper" << "[ab \t\n]cd" << "AB\n|cd";
-    QTest::newRow("empty line at the end stays") << "ToolUpper" << "[abc\n\n]x" << "ABC\n\n|x";
+    QTest::newRow("several ending line breaks: one stays") << "ToolUpper" << "[abc\n\n]x" << "ABC\n|x";
+    QTest::newRow("breaks and blanks at the end: one break") << "ToolLower" << "[AB \n \n\t\n]x" << "ab\n|x";
     QTest::newRow("only single-byte letters change") << "ToolUpper" << "[ａｂc日本éß]" << "ａｂC日本éß|";
     QTest::newRow("lower") << "ToolLower" << "[<B>Ｂold</B>]" << "<b>Ｂold</b>|";
     QTest::newRow("lower, inner lines") << "LowerSpd" << "x[<TD>\n<TR>]" << "x<td>\n<tr>|";
@@ -72,7 +73,7 @@ void TestSelectionTools::tagRemoval_data()
     QTest::newRow("text before the start tag goes") << "[abc<B>x</B>]" << "x|";
     QTest::newRow("attributes") << "[<A HREF=\"x.html\">link</A>]" << "link|";
     QTest::newRow("ending line break stays") << "[<B>x</B>\n]next" << "x\n|next";
-    QTest::newRow("line breaks after blanks stay") << "[<B>x</B>  \n\n]next" << "x\n\n|next";
+    QTest::newRow("several line breaks after blanks: one stays") << "[<B>x</B>  \n\n]next" << "x\n|next";
     QTest::newRow("element over lines") << "[<PRE>\nline\n</PRE>]" << "\nline\n|";
     QTest::newRow("text after the closing tag") << "[<P>x</P>y]" << "";
     QTest::newRow("no closing tag") << "[<B>bold]" << "";

@@ -4,6 +4,7 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 #include "platform/Cp932Codec.h"
+#include "platform/RegularFile.h"
 #include "wizards/Table.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 namespace {
 template <typename T>
@@ -208,9 +211,9 @@ private Q_SLOTS:
         setCell(grid, 3, 2, QStringLiteral("old"));
         setCell(grid, 1, 0, QStringLiteral("old"));
         QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("one.csv"), "a\r\n")));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->rowCount(), 2); // the lowest row count the field allows
         QCOMPARE(grid->columnCount(), 1);
-        QCOMPARE(box.cells(), QList<QStringList>{QStringList{"a"}});
+        QCOMPARE(box.cells(), (QList<QStringList>{{"a"}, {""}}));
         QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("two.csv"), "x,y\ny")));
         QCOMPARE(box.cells(), (QList<QStringList>{{"x", "y"}, {"y", ""}}));
     }
@@ -236,9 +239,10 @@ private Q_SLOTS:
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->columnCount(), 1);
         QCOMPARE(box.windowTitle(), QStringLiteral("テーブルの作成  --- [R: 2 / C: 1]"));
-        // After a one-line file the grid is smaller than the field can say; reset still resizes it.
+        // After a one-line file reset still resizes the grid.
         QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("one.csv"), "a,b")));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(grid->columnCount(), 2);
         box.ResetBtnClick();
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->columnCount(), 1);
@@ -308,6 +312,101 @@ private Q_SLOTS:
         });
         fx.form().findChild<QAction *>(QStringLiteral("TableWizard"))->trigger();
         QCOMPARE(box->text(), QStringLiteral("<TABLE BORDER=\"0\">\n<TR>\n  <TD></TD>\n</TR>\n<TR>\n  <TD>typed</TD>\n</TR>\n</TABLE>"));
+    }
+
+    void csvThatIsNoRegularFileIsRefusedBeforeOpening()
+    {
+        ShellFixture fx;
+        openDocument(fx);
+        TTableBox box(&fx.form());
+        QTableWidget *grid = box.findChild<QTableWidget *>(QStringLiteral("TableGrid"));
+        setCell(grid, 1, 0, QStringLiteral("mine"));
+        const QString pipe = fx.path(QStringLiteral("pipe.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        QVERIFY(QFile::link(pipe, fx.path(QStringLiteral("link.csv"))));
+        const QStringList names = {pipe, fx.path(QStringLiteral("link.csv")), QStringLiteral("/dev/zero")};
+        for (const QString &name : names) {
+            fx.platform().fileAnswers.push_back({{name}, 0});
+            box.findChild<QPushButton *>(QStringLiteral("CSVBtn"))->click();
+        }
+        QCOMPARE(fx.platform().messages.size(), names.size());
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const auto &m = fx.platform().messages.at(i);
+            QCOMPARE(m.kind, Platform::MessageKind::Warning);
+            QVERIFY2(m.text.contains(names.at(i)) && m.text.contains(RegularFile::notRegularReason()), qPrintable(m.text));
+        }
+        QCOMPARE(cell(grid, 1, 0), QStringLiteral("mine"));
+    }
+
+    void csvOverFourMegabytesIsRefusedWithItsSize()
+    {
+        ShellFixture fx;
+        openDocument(fx);
+        TTableBox box(&fx.form());
+        const QByteArray big(int(TTableBox::MaxCsvBytes) + 1, ',');
+        QVERIFY(!box.loadCsv(fx.writeFile(QStringLiteral("big.csv"), big)));
+        QCOMPARE(fx.platform().messages.size(), 1);
+        QVERIFY2(fx.platform().messages.first().text.contains(QString::number(big.size())),
+                 qPrintable(fx.platform().messages.first().text));
+        QCOMPARE(box.findChild<QTableWidget *>(QStringLiteral("TableGrid"))->rowCount(), 2);
+        // Exactly the limit is read.
+        QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("limit.csv"), big.left(int(TTableBox::MaxCsvBytes)))));
+    }
+
+    void csvFillsAtMostTheSizeFieldsRanges()
+    {
+        ShellFixture fx;
+        openDocument(fx);
+        TTableBox box(&fx.form());
+        QTableWidget *grid = box.findChild<QTableWidget *>(QStringLiteral("TableGrid"));
+        QSpinBox *rows = box.findChild<QSpinBox *>(QStringLiteral("RowSpin"));
+        QSpinBox *cols = box.findChild<QSpinBox *>(QStringLiteral("ColSpin"));
+        // 20 KB of commas and empty lines asked for 10^8 cells once.
+        QByteArray commas = QByteArray(10000, ',') + QByteArray(10000, '\n');
+        QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("commas.csv"), commas)));
+        QCOMPARE(grid->rowCount(), 100);
+        QCOMPARE(grid->columnCount(), 100);
+        QCOMPARE(rows->value(), 100);
+        QCOMPARE(cols->value(), 100);
+        QCOMPARE(fx.platform().messages.size(), 1);
+        const auto &m = fx.platform().messages.first();
+        QCOMPARE(m.kind, Platform::MessageKind::Information);
+        // 10000 lines (the last break starts none), 10000 fields on the first.
+        QVERIFY2(m.text.contains(QStringLiteral("9900 行と 9900 列")), qPrintable(m.text));
+
+        QByteArray table;
+        for (int r = 0; r < 120; ++r) {
+            QByteArrayList fields;
+            for (int c = 0; c < 105; ++c)
+                fields << QByteArray::number(r) + '.' + QByteArray::number(c);
+            table += fields.join(',') + "\r\n";
+        }
+        QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("table.csv"), table)));
+        QCOMPARE(cell(grid, 99, 99), QStringLiteral("99.99"));
+        QCOMPARE(box.cells().size(), 100);
+        QVERIFY(fx.platform().messages.last().text.contains(QStringLiteral("20 行と 5 列")));
+    }
+
+    void gridAndSizeFieldsAgreeAfterAShortCsv()
+    {
+        ShellFixture fx;
+        openDocument(fx);
+        TTableBox box(&fx.form());
+        QTableWidget *grid = box.findChild<QTableWidget *>(QStringLiteral("TableGrid"));
+        QSpinBox *rows = box.findChild<QSpinBox *>(QStringLiteral("RowSpin"));
+        QSpinBox *cols = box.findChild<QSpinBox *>(QStringLiteral("ColSpin"));
+        rows->setValue(5);
+        QVERIFY(box.loadCsv(fx.writeFile(QStringLiteral("one.csv"), "a,b\r\n")));
+        QCOMPARE(grid->rowCount(), rows->value());
+        QCOMPARE(grid->columnCount(), cols->value());
+        QCOMPARE(rows->value(), 2);
+        // A click on a size field starts from what the user sees.
+        rows->stepUp();
+        cols->stepUp();
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->columnCount(), 3);
+        QCOMPARE(box.cells(), (QList<QStringList>{{"a", "b", ""}, {"", "", ""}, {"", "", ""}}));
+        QCOMPARE(fx.platform().messages.size(), 0);
     }
 };
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class TMainForm;
+
+// The window is shown first and the files of the command line open once the event loop
+// runs, so that every message they raise (an unreadable file, the duplicate-characters
+// notice) appears over the main window instead of alone before it.
+class StartupSequence
+{
+public:
+    static void showThenOpen(TMainForm &window, const QStringList &arguments);
+};
