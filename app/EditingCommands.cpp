@@ -118,7 +118,7 @@ void EditingCommands::EditPasteClick()
     IEditBox *box = activeBox();
     if (!box || !Platform::instance().clipboardHasText())
         return;
-    box->typeOverSelection(pastedText(Platform::instance().clipboardText()));
+    box->typeOverSelection(Platform::instance().clipboardText());
 }
 
 void EditingCommands::EditDelClick()
