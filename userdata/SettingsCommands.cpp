@@ -155,6 +155,9 @@ void SettingsCommands::FilePropertyClick()
     QStringList lines;
     for (int i = 0; i < box.lineCount(); ++i)
         lines << box.line(i);
+    // A final line break starts no line of its own.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     TPropertyBox dlg(host_.window());
     // An untitled document has no file on disk.
     dlg.showDocument(name, FileSizeText(name == CommandHost::untitledName() ? QString() : name), lines);

@@ -107,7 +107,7 @@ private Q_SLOTS:
         TMainForm &f = fx.form();
         QVERIFY(!action(f, "FileProperty")->isEnabled());
         const QString page = fx.writeFile(QStringLiteral("p.html"),
-                                          "<HTML><HEAD><TITLE>Seite</TITLE></HEAD>\r\n<a href=\"a\">a</a><A HREF=b>\r\n</HTML>");
+                                          "<HTML><HEAD><TITLE>Seite</TITLE></HEAD>\r\n<a href=\"a\">a</a><A HREF=b>\r\n</HTML>\r\n");
         f.OpenDocument(page);
         QString title, links, lines, name, mem, disk;
         fx.platform().dialogScripts.push_back([&](QDialog *d) {
