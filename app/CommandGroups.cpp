@@ -10,6 +10,7 @@
 #include "userdata/CustomTagCommands.h"
 #include "userdata/FileSetCommands.h"
 #include "userdata/SearchCommands.h"
+#include "userdata/SettingsCommands.h"
 #include "userdata/TagTemplateCommands.h"
 #include "userdata/TemplateCommands.h"
 #include "wizards/DateCommands.h"
@@ -49,6 +50,7 @@ void CommandGroups::installAll(TMainForm &form)
     auto *fileSets = new FileSetCommands(host);
     new SearchCommands(host);
     new LinkFileCommands(host);
+    new SettingsCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.
     editing->setCommentBoxHandler([links](bool atCursor) {

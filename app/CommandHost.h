@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -33,6 +34,16 @@ enum class Placement { AtCursor, UpperThird, Centered, BottomRight, FromWindow }
 
 // The user's own data files; a change makes the host's submenus rebuild.
 enum class UserData { CustomTags, Templates, FileSets, TagDictionary };
+
+// How the editing boxes, the document tabs and the status bar look.
+struct EditorAppearance
+{
+    QFont editor;
+    QColor text;
+    QColor memo; // the editing boxes' background
+    QFont pageTab;
+    QFont status;
+};
 
 // Signals the host raises for command groups.
 class HostEvents : public QObject
@@ -112,6 +123,15 @@ public:
     virtual void setTagCase(int value) = 0;
     virtual void setStyleCase(int value) = 0;
     virtual QString tabSpaces() const = 0;
+    virtual EditorAppearance editorAppearance() const = 0;
+    // Applies to every open tab and to the boxes made later; re-lays the status bar.
+    virtual void applyEditorAppearance(const EditorAppearance &look) = 0;
+    // Reads the preview short-cuts from TW.ini again.
+    virtual void loadPreviewKeys() = 0;
+    // Where the shared open dialog starts next.
+    virtual void setOpenDialogFolder(const QString &folder) = 0;
+    // The shared colour dialog's 16 custom colours for the run.
+    virtual QStringList &customColors() = 0;
 
     // ---- dialogs and messages
     virtual void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) = 0;

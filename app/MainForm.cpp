@@ -462,6 +462,30 @@ void TMainForm::applyFonts(const StartupSettings &s)
     statusFont_ = fontFromStored(s.statusFont, false);
     pageTabFont_ = fontFromStored(s.pageTabFont, false);
     editorFont_ = fontFromStored(s.editorFont, true);
+    applyFonts();
+}
+
+void TMainForm::applyEditorAppearance(const EditorAppearance &look)
+{
+    editorFont_ = look.editor;
+    editorTextColor_ = look.text;
+    memoColor_ = look.memo;
+    pageTabFont_ = look.pageTab;
+    statusFont_ = look.status;
+    applyFonts();
+    LayoutStatusBar();
+    for (int i = 0; i < tabCount(); ++i) {
+        EditBox *box = EditBoxOfTab(i);
+        box->beginUpdate();
+        box->setBoxColor(memoColor_, editorTextColor_);
+        box->setFont(editorFont_);
+        box->endUpdate();
+    }
+    FormResize();
+}
+
+void TMainForm::applyFonts()
+{
     statusBar()->setFont(statusFont_);
     for (QLabel *panel : panels_)
         panel->setFont(statusFont_);
@@ -884,7 +908,7 @@ bool TMainForm::saveAsActive()
         return false;
     const QString name = ActiveDocumentName();
     const bool untitled = name == NewPage;
-    const QString home = SettingsKeys::read(ProfileStore(iniPath()), SettingsKeys::HomeFolder, programFolder_);
+    const QString home = SettingsKeys::readHomeFolder(ProfileStore(iniPath()), programFolder_);
     const std::optional<QString> chosen = docs_->askSaveAsName(name, home);
     if (!chosen)
         return false;

@@ -115,7 +115,7 @@ public:
     void setStyleCase(int value) override { styleCase_ = value; }
     bool closeContinue() const { return closeContinue_; }
     UndoSnapshot &undoSnapshot() { return undo_; }
-    QStringList &customColors() { return customColors_; }
+    QStringList &customColors() override { return customColors_; }
     QString iniPath() const;
     QString applicationTitle() const { return applicationTitle_; }
     QString statusText(int panel) const;
@@ -148,6 +148,10 @@ public:
     int tagCase() const override { return tagCase_; }
     int styleCase() const override { return styleCase_; }
     QString tabSpaces() const override { return tabSpaces_; }
+    EditorAppearance editorAppearance() const override { return {editorFont_, editorTextColor_, memoColor_, pageTabFont_, statusFont_}; }
+    void applyEditorAppearance(const EditorAppearance &look) override;
+    void loadPreviewKeys() override { LoadPreviewKeys(); }
+    void setOpenDialogFolder(const QString &folder) override { openFolder_ = folder; }
     void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) override;
     void showInfo(const QString &text) override { ShowInfo(text); }
     void showNotYetNotice() override { ShowNotYetNotice(); }
@@ -178,6 +182,7 @@ private:
     bool FormCloseQuery();
     void LoadSettings();
     void applyFonts(const StartupSettings &s);
+    void applyFonts();
     void bindCommands();
     bool needMet(CommandNeed need) const;
     EditBox *CreateEditBox();

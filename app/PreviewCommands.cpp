@@ -40,8 +40,7 @@ void PreviewCommands::HtmlPrevSubClick()
     const QString name = savedForPreview();
     if (name.isEmpty())
         return;
-    const QString browser =
-        SettingsKeys::read(ProfileStore(host_.settingsPath()), SettingsKeys::SubBrowser);
+    const QString browser = SettingsKeys::readSubBrowser(ProfileStore(host_.settingsPath()));
     // Without a sub browser nothing visible happens.
     if (!browser.trimmed().isEmpty())
         Platform::instance().startProgram(browser, name);

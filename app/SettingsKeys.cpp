@@ -29,4 +29,16 @@ bool write(ProfileStore &ini, const TextKey &key, const QString &value)
     return ini.writeString(QString::fromUtf16(key.section), QString::fromUtf16(key.key), value);
 }
 
+QString readHomeFolder(const ProfileStore &ini, const QString &programFolder)
+{
+    const QString path = read(ini, HomeFolder);
+    return path.isEmpty() || path == QString::fromUtf16(NoHomeFolder) ? programFolder : path;
+}
+
+QString readSubBrowser(const ProfileStore &ini)
+{
+    const QString path = read(ini, SubBrowser);
+    return path.trimmed() == QString::fromUtf16(NoSubBrowser) ? QString() : path;
+}
+
 } // namespace SettingsKeys

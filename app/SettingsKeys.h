@@ -75,6 +75,17 @@ inline constexpr IntKey PreviewSubKey{u"KeyDefine", u"00001", 9, 1, 11};
 inline constexpr TextKey HomeFolder{u"HomeFolder", u"Path"}; // default: the program folder
 inline constexpr TextKey MainBrowser{u"Browser", u"MainPath"};
 inline constexpr TextKey SubBrowser{u"Browser", u"SubPath"};
+// The browser dialog's chosen list indexes (0..10 give F2..F12).
+inline constexpr IntKey MainBrowserKey{u"Browser", u"MainKey", 7, 0, 10};
+inline constexpr IntKey SubBrowserKey{u"Browser", u"SubKey", 8, 0, 10};
+// What HomeFolder and SubBrowser hold for "none".
+inline constexpr const char16_t *NoHomeFolder = u"No";
+inline constexpr const char16_t *NoSubBrowser = u"No Use";
+
+// The home folder to use: the program folder when none is set ("No" or empty).
+QString readHomeFolder(const ProfileStore &ini, const QString &programFolder);
+// The sub browser's path; empty when none is set ("No Use" or empty).
+QString readSubBrowser(const ProfileStore &ini);
 
 // Lists kept as Count and numbered keys.
 inline constexpr const char16_t *HistorySection = u"Opened";

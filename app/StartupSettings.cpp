@@ -25,7 +25,7 @@ StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &pr
     StartupSettings s;
     // Read first: a later format would convert what follows from here.
     s.version = K::read(ini, K::Version);
-    s.homeFolder = K::read(ini, K::HomeFolder, programFolder);
+    s.homeFolder = K::readHomeFolder(ini, programFolder);
     // Any value but 0 means upper case, for the commands and the check marks alike.
     s.tagCase = K::read(ini, K::TagCase) == 0 ? 0 : 1;
     s.styleCase = K::read(ini, K::StyleCase) == 0 ? 0 : 1;
