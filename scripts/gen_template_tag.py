@@ -127,9 +127,9 @@ ELEMENTS = {
 }
 
 
-def templates(spec):
+def templates(listing):
     names = set()
-    for word in spec.split():
+    for word in listing.split():
         names.update(ATTRS.split() if word == '+' else [word])
     # A boolean attribute listed once without "?" would otherwise appear twice.
     booleans = {n[:-1] for n in names if n.endswith('?')}

@@ -35,7 +35,7 @@ QStringList refusedNames(const ScriptedPlatform &p)
 }
 } // namespace
 
-class TestSpecialFiles : public QObject
+class TestNonRegularFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -89,5 +89,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSpecialFiles)
-#include "tst_specialfiles.moc"
+QTEST_MAIN(TestNonRegularFiles)
+#include "tst_nonregularfiles.moc"
