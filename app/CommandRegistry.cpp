@@ -55,8 +55,7 @@ void CommandRegistry::bind(const QString &name, std::function<void()> operation,
     if (need != CommandNeed::Nothing)
         needs_.append({b, need});
     // Available from now on; the enabling rules narrow it to the current state.
-    b->setEnabled(true);
-    applyNeeds();
+    setItemEnabled(b, needMet_(need));
 }
 
 void CommandRegistry::bindAction(QAction *action, std::function<void()> operation, CommandNeed need)
@@ -65,8 +64,8 @@ void CommandRegistry::bindAction(QAction *action, std::function<void()> operatio
     built_.insert(action);
     if (need != CommandNeed::Nothing)
         needs_.append({action, need});
-    action->setEnabled(true);
-    applyNeeds();
+    // Only this item: walking every need on each bind would make start-up quadratic.
+    setItemEnabled(action, needMet_(need));
 }
 
 void CommandRegistry::applyNeeds()
