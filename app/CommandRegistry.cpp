@@ -28,6 +28,8 @@ QObject *CommandRegistry::item(const QString &name) const
 
 QMenu *CommandRegistry::menu(const QString &name) const
 {
+    if (auto *m = qobject_cast<QMenu *>(item(name)))
+        return m;
     return window_->findChild<QMenu *>(name);
 }
 

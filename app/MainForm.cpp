@@ -6,10 +6,12 @@
 #include "app/DialogPlacement.h"
 #include "app/DocumentManager.h"
 #include "app/SettingsKeys.h"
+#include "app/StatusPanels.h"
 #include "app/EditBox.h"
+#include "app/FileCommands.h"
+#include "app/MenuStates.h"
 #include "app/FontFallback.h"
 #include "app/Result.h"
-#include "editing/MenuEnabling.h"
 #include "platform/FileSizeText.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProgramFolder.h"
@@ -53,13 +55,6 @@ QFont fontFromStored(const StoredFont &stored, bool monospaceFallback)
     return FontFallback::fromStored(stored, monospaceFallback ? FontFallback::Kind::Monospace : FontFallback::Kind::Proportional);
 }
 
-QStringList openFilters(bool afterFirstUse)
-{
-    return {QStringLiteral("HTMLファイル (*.htm *.html)"),
-            afterFirstUse ? QStringLiteral("テキストファイル (*.txt *.doc)") : QStringLiteral("テキストファイル (*.txt)"),
-            QStringLiteral("その他 (*)")};
-}
-
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainForm)
@@ -73,19 +68,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     programFolder_ = ProgramFolder::path();
     docs_ = new DocumentManager(this, [this](const QString &text) { ShowInfo(text); });
     commands_ = new CommandRegistry(this, [this](CommandNeed need) { return needMet(need); });
+    menus_ = std::make_unique<MenuStates>(*commands_);
     // The page template folder; the templates themselves are the user's.
     QDir().mkpath(programFolder_ + QStringLiteral("Temp"));
 
-    for (int i = 0; i < 4; ++i) {
-        panels_[i] = new QLabel(this);
-        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panels_[i]->setFrameShape(QFrame::Panel);
-        panels_[i]->setFrameShadow(QFrame::Sunken);
-        panels_[i]->setAlignment(i < 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        statusBar()->addWidget(panels_[i]);
-    }
-    timer_.setInterval(30000);
-    connect(&timer_, &QTimer::timeout, this, &TMainForm::refreshDate);
+    status_ = new StatusPanels(statusBar());
 
     ui->PageControl->tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
     ui->PageControl->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -100,34 +87,18 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
             PageControlChange();
     });
 
-    connect(ui->MenuFile, &QMenu::aboutToShow, this, [this] {
-        MenuFileClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuEdit, &QMenu::aboutToShow, this, [this] {
-        MenuEditClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuHtml, &QMenu::aboutToShow, this, [this] {
-        MenuHtmlClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuCSS, &QMenu::aboutToShow, this, [this] {
-        MenuCSSClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuSearch, &QMenu::aboutToShow, this, [this] {
-        MenuSearchClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuOption, &QMenu::aboutToShow, this, [this] {
-        MenuOptionClick();
-        commands_->applyNeeds();
-    });
-    connect(ui->MenuTool, &QMenu::aboutToShow, this, [this] {
-        MenuToolClick();
-        commands_->applyNeeds();
-    });
+    // Each menu applies its own rules as it opens, then the commands' needs.
+    const std::pair<QMenu *, void (TMainForm::*)()> menuRules[] = {
+        {ui->MenuFile, &TMainForm::MenuFileClick},     {ui->MenuEdit, &TMainForm::MenuEditClick},
+        {ui->MenuHtml, &TMainForm::MenuHtmlClick},     {ui->MenuCSS, &TMainForm::MenuCSSClick},
+        {ui->MenuSearch, &TMainForm::MenuSearchClick}, {ui->MenuOption, &TMainForm::MenuOptionClick},
+        {ui->MenuTool, &TMainForm::MenuToolClick}};
+    for (const auto &[menu, rule] : menuRules) {
+        connect(menu, &QMenu::aboutToShow, this, [this, rule = rule] {
+            (this->*rule)();
+            commands_->applyNeeds();
+        });
+    }
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::refreshEnabling);
 
     bindCommands();
@@ -172,45 +143,14 @@ QString TMainForm::iniPath() const
 
 // ---------------------------------------------------------------- commands and enabling
 
-void TMainForm::bind(const QString &name, std::function<void()> operation, CommandNeed need)
-{
-    commands_->bind(name, std::move(operation), need);
-}
-
-void TMainForm::bindAction(QAction *action, std::function<void()> operation, CommandNeed need)
-{
-    commands_->bindAction(action, std::move(operation), need);
-}
-
-QMenu *TMainForm::menu(const QString &name) const
-{
-    return commands_->menu(name);
-}
-
-QObject *TMainForm::item(const QString &name) const
-{
-    return commands_->item(name);
-}
-
-bool TMainForm::isBuilt(QObject *item) const
-{
-    return commands_->isBuilt(item);
-}
-
-void TMainForm::setItemChecked(const QString &name, bool on)
-{
-    commands_->setItemChecked(name, on);
-}
-
-void TMainForm::setItemEnabled(QObject *item, bool on)
-{
-    commands_->setItemEnabled(item, on);
-}
-
-void TMainForm::setItemEnabled(const QString &name, bool on)
-{
-    commands_->setItemEnabled(name, on);
-}
+void TMainForm::bind(const QString &name, std::function<void()> operation, CommandNeed need) { commands_->bind(name, std::move(operation), need); }
+void TMainForm::bindAction(QAction *action, std::function<void()> operation, CommandNeed need) { commands_->bindAction(action, std::move(operation), need); }
+QMenu *TMainForm::menu(const QString &name) const { return commands_->menu(name); }
+QObject *TMainForm::item(const QString &name) const { return commands_->item(name); }
+bool TMainForm::isBuilt(QObject *item) const { return commands_->isBuilt(item); }
+void TMainForm::setItemChecked(const QString &name, bool on) { commands_->setItemChecked(name, on); }
+void TMainForm::setItemEnabled(QObject *item, bool on) { commands_->setItemEnabled(item, on); }
+void TMainForm::setItemEnabled(const QString &name, bool on) { commands_->setItemEnabled(name, on); }
 
 bool TMainForm::needMet(CommandNeed need) const
 {
@@ -265,21 +205,7 @@ std::optional<QColor> TMainForm::chooseColor(const QColor &initial)
 
 void TMainForm::bindCommands()
 {
-    bind(QStringLiteral("FileNew"), [this] { FileNewClick(); });
-    bind(QStringLiteral("FileNewSpeed"), [this] { FileNewClick(); });
-    bind(QStringLiteral("PopNew"), [this] { FileNewClick(); });
-    bind(QStringLiteral("FileOpen"), [this] { FileOpenClick(); });
-    bind(QStringLiteral("FileOpenSpeed"), [this] { FileOpenClick(); });
-    bind(QStringLiteral("PopOpen"), [this] { FileOpenClick(); });
-    bind(QStringLiteral("FileSave"), [this] { FileSaveClick(); });
-    bind(QStringLiteral("FileSaveSpeed"), [this] { FileSaveClick(); });
-    bind(QStringLiteral("PopSave"), [this] { FileSaveClick(); });
-    bind(QStringLiteral("FileSaveAs"), [this] { FileSaveAsClick(); });
-    bind(QStringLiteral("PopSaveAs"), [this] { FileSaveAsClick(); });
-    bind(QStringLiteral("FileClose"), [this] { FileCloseClick(); });
-    bind(QStringLiteral("PopClose"), [this] { FileCloseClick(); });
-    bind(QStringLiteral("FileAllClose"), [this] { FileAllCloseClick(); });
-    bind(QStringLiteral("PopCloseAll"), [this] { FileAllCloseClick(); });
+    files_ = new FileCommands(*this, *this);
     bind(QStringLiteral("FileExit"), [this] { FileExitClick(); });
     bind(QStringLiteral("ExitSpd"), [this] { FileExitClick(); });
     bind(QStringLiteral("HelpAbout"), [this] { HelpAboutClick(); });
@@ -289,138 +215,38 @@ void TMainForm::refreshEnabling()
 {
     // Keeps every item's state current, so a short-cut acts on the state as it is now
     // even when its menu has not been opened since the state changed.
-    const int n = tabCount();
-    for (const char *name : {"FileProperty", "FileClose", "FileSaveAs"})
-        setItemEnabled(QLatin1String(name), n > 0);
-    setItemEnabled(QStringLiteral("FileSave"), n > 0 && ui->FileSaveSpeed->isEnabled());
-    setItemEnabled(QStringLiteral("FileAllClose"), n >= 2);
-    MenuEditClick();
-    MenuHtmlClick();
-    MenuCSSClick();
-    MenuSearchClick();
-    MenuOptionClick();
-    MenuToolClick();
-    MemoPopupPopup();
-    PagePopupPopup();
+    menus_->all(menuState());
     commands_->applyNeeds();
 }
 
-void TMainForm::MenuFileClick()
+MenuStates::State TMainForm::menuState() const
 {
-    // The file set and history sub-menus are rebuilt here once their lists exist.
-    const int n = tabCount();
-    for (const char *name : {"FileProperty", "FileClose", "FileSaveAs"})
-        setItemEnabled(QLatin1String(name), n > 0);
-    setItemEnabled(QStringLiteral("FileSave"), n > 0 && ui->FileSaveSpeed->isEnabled());
-    setItemEnabled(QStringLiteral("FileAllClose"), n >= 2);
+    MenuStates::State s;
+    s.tabCount = tabCount();
+    s.activePage = activeBox_ != nullptr;
+    s.selLength = activeBox_ ? activeBox_->selLength() : 0;
+    s.clipboardText = Platform::instance().clipboardHasText();
+    s.saveButton = ui->FileSaveSpeed->isEnabled();
+    s.toolBarShown = !ui->ToolBar->isHidden();
+    s.tabWidthIndex = tabWidthIndex_;
+    return s;
 }
 
-void TMainForm::MenuEditClick()
-{
-    const bool open = tabCount() > 0 && activeBox_;
-    const MenuEnabling::EditMenu e =
-        MenuEnabling::editMenu(tabCount(), open ? activeBox_->selLength() : 0, open && Platform::instance().clipboardHasText());
-    setItemEnabled(QStringLiteral("EditUndo"), e.undo);
-    setItemEnabled(QStringLiteral("EditCut"), e.cut);
-    setItemEnabled(QStringLiteral("EditCopy"), e.copy);
-    setItemEnabled(QStringLiteral("EditPaste"), e.paste);
-    setItemEnabled(QStringLiteral("EditDel"), e.del);
-    setItemEnabled(QStringLiteral("EditLineCopy"), e.lineCopy);
-    setItemEnabled(QStringLiteral("EditLineDel"), e.lineDelete);
-    setItemEnabled(QStringLiteral("EditIndent"), e.indent);
-    setItemEnabled(QStringLiteral("EditUnIndent"), e.unindent);
-    setItemEnabled(QStringLiteral("EditSelectAll"), e.selectAll);
-    // The paste button follows the Paste menu item.
-    setItemEnabled(QStringLiteral("EditPasteSpeed"), e.paste);
-}
-
-void TMainForm::MemoPopupPopup()
-{
-    const bool open = tabCount() > 0 && activeBox_;
-    const MenuEnabling::MemoPopup m =
-        MenuEnabling::memoPopup(open ? activeBox_->selLength() : 0, open && Platform::instance().clipboardHasText());
-    setItemEnabled(QStringLiteral("PopPaste"), m.paste);
-    setItemEnabled(QStringLiteral("PopCut"), m.cut);
-    setItemEnabled(QStringLiteral("PopCopy"), m.copy);
-    setItemEnabled(QStringLiteral("PopAddTemp"), m.addTemp);
-    setItemEnabled(QStringLiteral("PopTagCut"), m.tagCut);
-    setItemEnabled(QStringLiteral("PopUpperCase"), m.upperCase);
-    setItemEnabled(QStringLiteral("PopLowerCase"), m.lowerCase);
-}
-
-namespace {
-void enableDirectItems(TMainForm *form, QMenu *menu, bool on)
-{
-    const auto actions = menu->actions();
-    for (QAction *a : actions) {
-        if (!a->isSeparator())
-            form->setItemEnabled(a, on);
-    }
-}
-} // namespace
-
-void TMainForm::MenuHtmlClick()
-{
-    enableDirectItems(this, ui->MenuHtml, tabCount() > 0);
-}
-
-void TMainForm::MenuCSSClick()
-{
-    enableDirectItems(this, ui->MenuCSS, tabCount() > 0);
-}
-
-void TMainForm::MenuSearchClick()
-{
-    enableDirectItems(this, ui->MenuSearch, tabCount() > 0);
-}
-
-void TMainForm::MenuToolClick()
-{
-    const bool open = tabCount() > 0 && activeBox_;
-    const MenuEnabling::ToolMenu t = MenuEnabling::toolMenu(tabCount(), open ? activeBox_->selLength() : 0);
-    setItemEnabled(QStringLiteral("AddTemp"), t.addTemp);
-    setItemEnabled(QStringLiteral("ToolUpper"), t.toolUpper);
-    setItemEnabled(QStringLiteral("ToolLower"), t.toolLower);
-    setItemEnabled(QStringLiteral("ToolTagCut"), t.toolTagCut);
-    setItemEnabled(QStringLiteral("ToolDate"), t.toolDate);
-    setItemEnabled(QStringLiteral("ToolTagTemplate"), t.toolTagTemplate);
-    for (QMenu *sub : {ui->ToolTag, ui->ToolTemp}) {
-        const auto entries = sub->actions();
-        for (int i = 1; i < entries.size(); ++i)
-            setItemEnabled(entries.at(i), t.subMenuEntries);
-    }
-}
-
-void TMainForm::MenuOptionClick()
-{
-    ui->OptToolBar->setChecked(!ui->ToolBar->isHidden());
-    const auto widths = ui->OptTabWidth->actions();
-    for (int i = 0; i < widths.size(); ++i)
-        widths.at(i)->setChecked(i == tabWidthIndex_);
-    const bool open = tabCount() > 0;
-    for (const char *name : {"OptFont", "OptColor", "OptWordWrap"})
-        setItemEnabled(QLatin1String(name), open);
-}
-
-void TMainForm::PagePopupPopup()
-{
-    setItemEnabled(QStringLiteral("PopSave"), ui->FileSaveSpeed->isEnabled());
-    setItemEnabled(QStringLiteral("PopCloseAll"), tabCount() >= 2);
-    for (const char *name : {"PopNew", "PopOpen", "PopSaveAs", "PopClose", "PopProperty"})
-        setItemEnabled(QLatin1String(name), true);
-}
+void TMainForm::MenuFileClick() { menus_->fileMenu(menuState()); }
+void TMainForm::MenuEditClick() { menus_->editMenu(menuState()); }
+void TMainForm::MemoPopupPopup() { menus_->memoPopup(menuState()); }
+void TMainForm::MenuHtmlClick() { menus_->htmlMenu(menuState()); }
+void TMainForm::MenuCSSClick() { menus_->cssMenu(menuState()); }
+void TMainForm::MenuSearchClick() { menus_->searchMenu(menuState()); }
+void TMainForm::MenuToolClick() { menus_->toolMenu(menuState()); }
+void TMainForm::MenuOptionClick() { menus_->optionMenu(menuState()); }
+void TMainForm::PagePopupPopup() { menus_->pagePopup(menuState()); }
 
 void TMainForm::UpdateToolButtons()
 {
-    if (tabCount() > 0) {
-        for (const char *name : {"ViewFontSpeed", "ViewColorSpeed", "EditUndoSpeed"})
-            setItemEnabled(QLatin1String(name), true);
-    } else {
+    if (tabCount() == 0)
         ui->ToolPanel->hide();
-        for (const char *name : {"HtmlBarSpd", "EditUndoSpeed", "EditCutSpd", "EditCopySpd", "EditPasteSpeed",
-                                 "ViewFontSpeed", "ViewColorSpeed"})
-            setItemEnabled(QLatin1String(name), false);
-    }
+    menus_->toolButtons(menuState());
     refreshEnabling();
 }
 
@@ -430,8 +256,7 @@ void TMainForm::LoadSettings()
 {
     ProfileStore ini(iniPath());
     const StartupSettings s = StartupSettings::load(ini, programFolder_);
-    homeFolder_ = s.homeFolder;
-    openFolder_ = s.homeFolder;
+    files_->setOpenDialogFolder(s.homeFolder);
     tagCase_ = s.tagCase;
     ui->TagUpper->setChecked(tagCase_ == 1);
     ui->TagLower->setChecked(tagCase_ == 0);
@@ -486,9 +311,7 @@ void TMainForm::applyEditorAppearance(const EditorAppearance &look)
 
 void TMainForm::applyFonts()
 {
-    statusBar()->setFont(statusFont_);
-    for (QLabel *panel : panels_)
-        panel->setFont(statusFont_);
+    status_->setFont(statusFont_);
     ui->PageControl->tabBar()->setFont(pageTabFont_);
 }
 
@@ -517,60 +340,33 @@ void TMainForm::SetTabWidth(int index)
 
 void TMainForm::LayoutStatusBar()
 {
-    timer_.stop();
-    statusBar()->setUpdatesEnabled(false);
-    int h = std::abs(QFontInfo(statusFont_).pixelSize());
-    h = h + h / 2;
-    statusBar()->setFixedHeight(h);
-    refreshDate();
-    panels_[0]->setFixedWidth(5 * h);
-    panels_[1]->setFixedWidth(3 * h);
-    panels_[2]->setFixedWidth(3 * h);
-    panels_[3]->setFixedWidth(50);
-    statusBar()->setUpdatesEnabled(true);
-    timer_.start();
-}
-
-void TMainForm::refreshDate()
-{
-    panels_[0]->setText(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    status_->layout(statusFont_);
 }
 
 QString TMainForm::statusText(int panel) const
 {
-    return panel >= 0 && panel < 4 ? panels_[panel]->text() : QString();
+    return status_->text(panel);
 }
 
 bool TMainForm::FormCloseQuery()
 {
-    if (tabCount() > 0) {
-        const int n = tabCount();
-        for (int i = 0; i < n; ++i) {
-            CloseWithPrompt();
-            if (!closeContinue_)
-                return false;
-        }
-    }
-    namespace K = SettingsKeys;
+    if (!files_->closeAllForShutdown())
+        return false;
+    StartupSettings window;
+    window.maximized = isMaximized();
+    window.height = height();
+    window.width = width();
+    window.top = y();
+    window.left = x();
+    window.htmlBar = htmlBarTag_;
+    window.htmlBarPosition = htmlPagePosition_;
+    window.tabWidth = tabWidthIndex_;
+    window.toolBar = !ui->ToolBar->isHidden();
+    window.customColors = customColors_;
     ProfileStore ini(iniPath());
-    bool ok = K::write(ini, K::Version, QString::fromUtf16(K::CurrentVersion));
-    if (isMaximized()) {
-        ok = K::write(ini, K::FormTop, -1) && ok;
-    } else {
-        ok = K::write(ini, K::FormHeight, height()) && ok;
-        ok = K::write(ini, K::FormWidth, width()) && ok;
-        ok = K::write(ini, K::FormTop, y()) && ok;
-        ok = K::write(ini, K::FormLeft, x()) && ok;
-    }
-    ok = K::write(ini, K::FormHtmlBar, htmlBarTag_) && ok;
-    ok = K::write(ini, K::HtmlBarPosition, htmlPagePosition_) && ok;
-    ok = K::write(ini, K::TabWidth, tabWidthIndex_) && ok;
-    ok = K::write(ini, K::FormToolBar, ui->ToolBar->isHidden() ? 0 : 1) && ok;
+    bool ok = window.saveWindow(ini);
     Q_EMIT events_.shuttingDown(ini);
-    const QString custom = QString::fromUtf16(K::CustomColorSection);
-    ok = ini.eraseSection(custom) && ok;
-    for (int i = 0; i < 16; ++i)
-        ok = ini.writeString(custom, K::customColorKey(i), customColors_.value(i)) && ok;
+    ok = window.saveCustomColors(ini) && ok;
     settingsWritten(ok, ini);
     return true;
 }
@@ -624,35 +420,31 @@ bool TMainForm::FormKeyDown(QKeyEvent *event)
     if (step == 0)
         return false;
     const int n = tabCount();
-    selectTabQuietly((activeIndex() + step + n) % n);
+    selectPageQuietly((activeIndex() + step + n) % n);
     PageControlChange();
     return true;
 }
 
-// ---------------------------------------------------------------- start-up
-
-void TMainForm::openStartupFiles(const QStringList &arguments)
-{
-    if (arguments.isEmpty()) {
-        if (startupSetOpener_)
-            startupSetOpener_();
-        return;
-    }
-    for (const QString &argument : arguments) {
-        // Made absolute now: a later command may change the current folder.
-        const QString path = QFileInfo(argument).absoluteFilePath();
-        if (shortcutFileHandler_ && path.endsWith(QLatin1String(".url")))
-            shortcutFileHandler_(path);
-        else
-            OpenDocument(path);
-    }
-    if (tabCount() > 0) {
-        selectTabQuietly((activeIndex() + 1) % tabCount());
-        PageControlChange();
-    }
-}
-
 // ---------------------------------------------------------------- documents
+
+void TMainForm::openStartupFiles(const QStringList &arguments) { files_->openStartupFiles(arguments); }
+void TMainForm::OpenDocument(const QString &name) { files_->openDocument(name); }
+bool TMainForm::CheckNotOpen(const QString &name) { return files_->checkNotOpen(name); }
+void TMainForm::OpenChecked(const QString &name) { files_->openChecked(name); }
+void TMainForm::FileNewClick() { files_->newDocument(); }
+void TMainForm::FileOpenClick() { files_->openWithDialog(); }
+void TMainForm::FileSaveClick() { files_->save(true); }
+void TMainForm::FileSaveAsClick() { files_->saveAs(); }
+void TMainForm::FileCloseClick() { files_->closeActive(); }
+void TMainForm::FileAllCloseClick() { files_->closeAll(); }
+bool TMainForm::SaveIfModified() { return files_->saveIfModified(); }
+void TMainForm::CloseWithPrompt() { closeContinue_ = files_->closeWithPrompt(); }
+Platform::FileAnswer TMainForm::runOpenDialog(const QString &folder) { return files_->runOpenDialog(folder); }
+void TMainForm::setOpenDialogFolder(const QString &folder) { files_->setOpenDialogFolder(folder); }
+QString TMainForm::firstBrowseFolder() const { return files_->firstBrowseFolder(); }
+void TMainForm::setFirstBrowseUsed() { files_->setFirstBrowseUsed(); }
+void TMainForm::setShortcutFileHandler(std::function<void(const QString &)> handler) { files_->setShortcutFileHandler(std::move(handler)); }
+void TMainForm::setStartupSetOpener(std::function<void()> opener) { files_->setStartupSetOpener(std::move(opener)); }
 
 int TMainForm::tabCount() const
 {
@@ -679,7 +471,7 @@ QString TMainForm::TabCaptionOf(int index) const
     return ui->PageControl->tabText(index);
 }
 
-void TMainForm::selectTabQuietly(int index)
+void TMainForm::selectPageQuietly(int index)
 {
     tabSignalsQuiet_ = true;
     ui->PageControl->setCurrentIndex(index);
@@ -687,7 +479,7 @@ void TMainForm::selectTabQuietly(int index)
     activeBox_ = EditBoxOfTab(index);
 }
 
-EditBox *TMainForm::CreateEditBox()
+EditBox *TMainForm::insertPage(int index, const QString &caption)
 {
     auto *box = new EditBox;
     box->setBoxColor(memoColor_, editorTextColor_);
@@ -712,48 +504,15 @@ EditBox *TMainForm::CreateEditBox()
         refreshEnabling();
     });
     Q_EMIT events_.editBoxCreated(box);
+    tabSignalsQuiet_ = true;
+    ui->PageControl->insertTab(index, box, caption);
+    tabSignalsQuiet_ = false;
+    // The first tab of an empty window becomes current by itself.
+    activeBox_ = EditBoxOfTab(activeIndex());
     return box;
 }
 
-void TMainForm::OpenDocument(const QString &name)
-{
-    EditBox *box = CreateEditBox();
-    const bool titled = name != NewPage;
-    tabSignalsQuiet_ = true;
-    const int index = ui->PageControl->addTab(box, titled ? DocumentManager::fileNamePart(name) : NewPage);
-    ui->PageControl->setCurrentIndex(index);
-    tabSignalsQuiet_ = false;
-    activeBox_ = box;
-    docs_->insert(docs_->count(), name, box);
-
-    if (titled && !docs_->load(box, name, tabSpaces_)) {
-        // Nothing of an unreadable file stays behind.
-        removeTab(index);
-        if (tabCount() > 0)
-            selectTabQuietly(std::min(index, tabCount() - 1));
-        else
-            activeBox_ = nullptr;
-        undo_.invalidate();
-        UpdateModifiedMark();
-        UpdateToolButtons();
-        UpdateTitle();
-        FormResize();
-        return;
-    }
-
-    setItemEnabled(QStringLiteral("HtmlBarSpd"), true);
-    const bool shown = htmlBarTag_ == 1;
-    ui->ToolPanel->setVisible(shown);
-    ui->HtmlBar->setChecked(shown);
-    ui->HtmlBarSpd->setChecked(shown);
-    undo_.invalidate();
-    UpdateModifiedMark();
-    UpdateToolButtons();
-    UpdateTitle();
-    FormResize();
-}
-
-void TMainForm::removeTab(int index)
+void TMainForm::removePage(int index)
 {
     QWidget *page = ui->PageControl->widget(index);
     if (auto *box = qobject_cast<EditBox *>(page))
@@ -767,17 +526,46 @@ void TMainForm::removeTab(int index)
     delete page;
 }
 
-bool TMainForm::CheckNotOpen(const QString &name)
+void TMainForm::setPageCaption(int index, const QString &caption)
 {
-    return docs_->checkNotOpen(name);
+    ui->PageControl->setTabText(index, caption);
 }
 
-void TMainForm::OpenChecked(const QString &name)
+void TMainForm::documentOpened()
 {
-    if (!CheckNotOpen(name))
-        return;
-    Q_EMIT events_.openingChecked(name);
-    OpenDocument(name);
+    setItemEnabled(QStringLiteral("HtmlBarSpd"), true);
+    const bool shown = htmlBarTag_ == 1;
+    ui->ToolPanel->setVisible(shown);
+    ui->HtmlBar->setChecked(shown);
+    ui->HtmlBarSpd->setChecked(shown);
+    documentsChanged();
+}
+
+void TMainForm::documentsChanged()
+{
+    undo_.invalidate();
+    UpdateModifiedMark();
+    UpdateToolButtons();
+    UpdateTitle();
+    FormResize();
+}
+
+void TMainForm::refreshMarks()
+{
+    UpdateModifiedMark();
+    UpdateTitle();
+}
+
+QPoint TMainForm::promptCentre() const
+{
+    return QPoint(width() / 2, height() / 2);
+}
+
+void TMainForm::showSavedNotice()
+{
+    auto *notice = new TResultDlg(this);
+    PlaceCentered(notice);
+    notice->show();
 }
 
 void TMainForm::selectTab(int index)
@@ -800,10 +588,10 @@ void TMainForm::UpdateModifiedMark()
     if (tabCount() > 0 && activeBox_) {
         const bool modified = activeBox_->isModified();
         setItemEnabled(QStringLiteral("FileSaveSpeed"), modified);
-        panels_[1]->setText(modified ? ModifiedMark : QString());
+        status_->setText(StatusPanels::Modified, modified ? ModifiedMark : QString());
     } else {
         setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
-        panels_[1]->setText(QString());
+        status_->setText(StatusPanels::Modified, QString());
     }
     refreshEnabling();
 }
@@ -811,7 +599,7 @@ void TMainForm::UpdateModifiedMark()
 void TMainForm::UpdateTitle()
 {
     if (tabCount() > 0) {
-        panels_[2]->setText(QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
+        status_->setText(StatusPanels::Position, QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
         const QString name = ActiveDocumentName();
         setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
         applicationTitle_ = DocumentManager::fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
@@ -820,212 +608,10 @@ void TMainForm::UpdateTitle()
         setWindowTitle(applicationTitle_);
         ui->ToolPanel->hide();
         setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
-        panels_[2]->setText(QString());
+        status_->setText(StatusPanels::Position, QString());
     }
     // The task bar shows the icon text.
     setWindowIconText(applicationTitle_);
-}
-
-void TMainForm::FileNewClick()
-{
-    OpenDocument(NewPage);
-}
-
-QString TMainForm::firstBrowseFolder() const
-{
-    if (!hasDocument() || docs_->browsed(activeIndex()))
-        return QString();
-    return DocumentManager::folderPart(ActiveDocumentName());
-}
-
-void TMainForm::setFirstBrowseUsed()
-{
-    if (hasDocument())
-        docs_->setBrowsed(activeIndex());
-}
-
-void TMainForm::FileOpenClick()
-{
-    if (hasDocument() && !docs_->browsed(activeIndex())) {
-        openFolder_ = DocumentManager::folderPart(ActiveDocumentName());
-        setFirstBrowseUsed();
-    }
-    const Platform::FileAnswer answer = runOpenDialog(openFolder_);
-    if (answer.files.isEmpty())
-        return;
-    QStringList files;
-    for (const QString &f : answer.files)
-        files << QFileInfo(f).absoluteFilePath();
-    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    for (const QString &f : files)
-        OpenChecked(f);
-}
-
-Platform::FileAnswer TMainForm::runOpenDialog(const QString &folder)
-{
-    Platform::FileRequest request;
-    request.title = QStringLiteral("ファイルを開く");
-    request.folder = folder;
-    request.filters = openFilters(openFilterUsed_);
-    request.defaultSuffix = QStringLiteral("txt");
-    const Platform::FileAnswer answer = Platform::instance().openFiles(this, request, true);
-    // After every use the dialog opens where the user last was.
-    openFilterUsed_ = true;
-    openFolder_.clear();
-    return answer;
-}
-
-bool TMainForm::saveActive(bool showNotice)
-{
-    if (tabCount() == 0 || !activeBox_)
-        return false;
-    const QString name = ActiveDocumentName();
-    if (name == NewPage)
-        return saveAsActive();
-    if (!docs_->write(activeBox_, name))
-        return false;
-    if (showNotice) {
-        auto *notice = new TResultDlg(this);
-        PlaceCentered(notice);
-        notice->show();
-    }
-    activeBox_->setModified(false);
-    UpdateModifiedMark();
-    UpdateTitle();
-    return true;
-}
-
-void TMainForm::FileSaveClick()
-{
-    saveActive(true);
-}
-
-bool TMainForm::saveAsActive()
-{
-    if (tabCount() == 0 || !activeBox_)
-        return false;
-    const QString name = ActiveDocumentName();
-    const bool untitled = name == NewPage;
-    const QString home = SettingsKeys::readHomeFolder(ProfileStore(iniPath()), programFolder_);
-    const std::optional<QString> chosen = docs_->askSaveAsName(name, home);
-    if (!chosen)
-        return false;
-    const QString newName = *chosen;
-    if (!docs_->write(activeBox_, newName))
-        return false;
-    const int index = activeIndex();
-    if (untitled) {
-        docs_->rename(index, newName);
-        activeBox_->setModified(false);
-        UpdateTitle();
-        ui->PageControl->setTabText(index, DocumentManager::fileNamePart(newName));
-        UpdateModifiedMark();
-        undo_.invalidate();
-        return true;
-    }
-    EditBox *box = CreateEditBox();
-    tabSignalsQuiet_ = true;
-    ui->PageControl->insertTab(index + 1, box, DocumentManager::fileNamePart(newName));
-    tabSignalsQuiet_ = false;
-    docs_->insert(index + 1, newName, box);
-    if (!docs_->load(box, newName, tabSpaces_)) {
-        removeTab(index + 1);
-        PageControlChange();
-        return true; // the file itself was written
-    }
-    selectTabQuietly(index + 1);
-    PageControlChange();
-    return true;
-}
-
-void TMainForm::FileSaveAsClick()
-{
-    saveAsActive();
-}
-
-Platform::Answer TMainForm::askModified(bool crOnly)
-{
-    return docs_->askModified(ActiveDocumentName(), crOnly, QPoint(width() / 2, height() / 2));
-}
-
-void TMainForm::closeActiveTab(int index)
-{
-    if (tabCount() == 1) {
-        removeTab(index);
-        activeBox_ = nullptr;
-        UpdateTitle();
-        UpdateModifiedMark();
-        undo_.invalidate();
-        UpdateToolButtons();
-        return;
-    }
-    const int next = (index + 1) % tabCount();
-    selectTabQuietly(next);
-    removeTab(index);
-    PageControlChange();
-}
-
-void TMainForm::FileCloseClick()
-{
-    if (tabCount() == 0 || !activeBox_)
-        return;
-    const int index = activeIndex();
-    if (activeBox_->isModified()) {
-        const Platform::Answer a = askModified(false);
-        if (a == Platform::Answer::Cancel)
-            return;
-        // A cancelled or failed save keeps the tab and its text.
-        if (a == Platform::Answer::Yes && !saveActive(true))
-            return;
-    }
-    closeActiveTab(index);
-}
-
-bool TMainForm::SaveIfModified()
-{
-    if (!activeBox_ || !activeBox_->isModified())
-        return true;
-    const QString name = ActiveDocumentName();
-    if (name == NewPage)
-        return saveAsActive();
-    if (!docs_->write(activeBox_, name))
-        return false;
-    activeBox_->setModified(false);
-    UpdateModifiedMark();
-    return true;
-}
-
-void TMainForm::CloseWithPrompt()
-{
-    closeContinue_ = true;
-    if (tabCount() == 0 || !activeBox_)
-        return;
-    const int index = activeIndex();
-    if (activeBox_->isModified()) {
-        const Platform::Answer a = askModified(true);
-        if (a == Platform::Answer::Cancel) {
-            closeContinue_ = false;
-            return;
-        }
-        if (a == Platform::Answer::Yes && !SaveIfModified()) {
-            closeContinue_ = false;
-            return;
-        }
-    }
-    closeActiveTab(index);
-}
-
-void TMainForm::FileAllCloseClick()
-{
-    const int n = tabCount();
-    for (int i = 0; i < n; ++i) {
-        CloseWithPrompt();
-        if (!closeContinue_)
-            break;
-    }
-    UpdateTitle();
 }
 
 void TMainForm::FileExitClick()
@@ -1064,28 +650,34 @@ QString TMainForm::FileSizeText(const QString &name)
 
 // ---------------------------------------------------------------- placement and messages
 
-void TMainForm::PlaceAtCursor(QWidget *dialog) const
+namespace {
+// Sized first: where a dialog goes depends on its size.
+template <typename Where>
+void placeDialog(QWidget *dialog, Where where)
 {
     dialog->adjustSize();
-    dialog->move(DialogPlacement::atCursor(frameGeometry(), dialog->frameGeometry().size(), QCursor::pos()));
+    dialog->move(where(dialog->frameGeometry().size()));
+}
+} // namespace
+
+void TMainForm::PlaceAtCursor(QWidget *dialog) const
+{
+    placeDialog(dialog, [this](QSize size) { return DialogPlacement::atCursor(frameGeometry(), size, QCursor::pos()); });
 }
 
 void TMainForm::PlaceUpperThird(QWidget *dialog) const
 {
-    dialog->adjustSize();
-    dialog->move(DialogPlacement::upperThird(frameGeometry(), dialog->frameGeometry().size()));
+    placeDialog(dialog, [this](QSize size) { return DialogPlacement::upperThird(frameGeometry(), size); });
 }
 
 void TMainForm::PlaceCentered(QWidget *dialog) const
 {
-    dialog->adjustSize();
-    dialog->move(DialogPlacement::centered(frameGeometry(), dialog->frameGeometry().size()));
+    placeDialog(dialog, [this](QSize size) { return DialogPlacement::centered(frameGeometry(), size); });
 }
 
 void TMainForm::PlaceBottomRight(QWidget *dialog) const
 {
-    dialog->adjustSize();
-    dialog->move(DialogPlacement::bottomRight(frameGeometry(), dialog->frameGeometry().size()));
+    placeDialog(dialog, [this](QSize size) { return DialogPlacement::bottomRight(frameGeometry(), size); });
 }
 
 void TMainForm::ShowInfo(const QString &text)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/CommandHost.h"
+#include "app/DocumentTabs.h"
+#include "app/MenuStates.h"
 #include "app/StartupSettings.h"
 #include "editing/EditContext.h"
 #include "editing/UndoSnapshot.h"
@@ -14,11 +16,14 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class CommandRegistry;
 class DocumentManager;
 class EditBox;
+class FileCommands;
 class ProfileStore;
+class StatusPanels;
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
@@ -30,7 +35,7 @@ class TMainForm;
 }
 
 // The main window: documents in tabs, menus, tool bars, status bar and settings.
-class TMainForm : public QMainWindow, public CommandHost
+class TMainForm : public QMainWindow, public CommandHost, public DocumentTabs
 {
     Q_OBJECT
 public:
@@ -51,9 +56,9 @@ public:
     QString ActiveDocumentName() const;
     EditBox *EditBoxOfTab(int index) const;
     QString TabCaptionOf(int index) const;
-    EditBox *activeBox() const { return activeBox_; }
-    int tabCount() const;
-    int activeIndex() const;
+    EditBox *activeBox() const override { return activeBox_; }
+    int tabCount() const override;
+    int activeIndex() const override;
     void SelectAndShow(int line, int column, int length);
     static QString FileSizeText(const QString &name);
 
@@ -151,7 +156,7 @@ public:
     EditorAppearance editorAppearance() const override { return {editorFont_, editorTextColor_, memoColor_, pageTabFont_, statusFont_}; }
     void applyEditorAppearance(const EditorAppearance &look) override;
     void loadPreviewKeys() override { LoadPreviewKeys(); }
-    void setOpenDialogFolder(const QString &folder) override { openFolder_ = folder; }
+    void setOpenDialogFolder(const QString &folder) override;
     void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) override;
     void showInfo(const QString &text) override { ShowInfo(text); }
     void showNotYetNotice() override { ShowNotYetNotice(); }
@@ -170,8 +175,22 @@ public:
     // The active document as the editing commands see it; only while a tab is open.
     EditContext editContext() override;
     // Command groups of their own subsystems hook in here.
-    void setShortcutFileHandler(std::function<void(const QString &)> handler) { shortcutFileHandler_ = std::move(handler); }
-    void setStartupSetOpener(std::function<void()> opener) { startupSetOpener_ = std::move(opener); }
+    void setShortcutFileHandler(std::function<void(const QString &)> handler);
+    void setStartupSetOpener(std::function<void()> opener);
+
+    // DocumentTabs: the pages as the file commands drive them.
+    DocumentManager &documentManager() override { return *docs_; }
+    EditBox *insertPage(int index, const QString &caption) override;
+    void removePage(int index) override;
+    void setPageCaption(int index, const QString &caption) override;
+    void selectPageQuietly(int index) override;
+    void pageChanged() override { PageControlChange(); }
+    void documentOpened() override;
+    void documentsChanged() override;
+    void refreshMarks() override;
+    void invalidateUndo() override { undo_.invalidate(); }
+    QPoint promptCentre() const override;
+    void showSavedNotice() override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -185,21 +204,15 @@ private:
     void applyFonts();
     void bindCommands();
     bool needMet(CommandNeed need) const;
-    EditBox *CreateEditBox();
-    void selectTabQuietly(int index);
-    void removeTab(int index);
-    void closeActiveTab(int index);
-    bool saveActive(bool showNotice);
-    bool saveAsActive();
-    Platform::Answer askModified(bool crOnly);
-    void refreshDate();
+    MenuStates::State menuState() const;
 
     Ui::TMainForm *ui;
     DocumentManager *docs_ = nullptr;
+    FileCommands *files_ = nullptr;
+    std::unique_ptr<MenuStates> menus_;
     UndoSnapshot undo_;
     EditBox *activeBox_ = nullptr;
     QString programFolder_;
-    QString homeFolder_;
     QColor memoColor_ = Qt::white;
     QColor editorTextColor_ = Qt::black;
     QFont editorFont_;
@@ -215,13 +228,8 @@ private:
     int htmlPagePosition_ = 0;
     QStringList customColors_;
     QString applicationTitle_ = AppTitle;
-    QString openFolder_;
-    bool openFilterUsed_ = false;
-    QLabel *panels_[4] = {};
-    QTimer timer_;
+    StatusPanels *status_ = nullptr;
     bool tabSignalsQuiet_ = false;
-    std::function<void(const QString &)> shortcutFileHandler_;
-    std::function<void()> startupSetOpener_;
     bool settingsFailureShown_ = false;
     CommandRegistry *commands_ = nullptr;
     HostEvents events_;

@@ -63,3 +63,30 @@ int StartupSettings::previewKeyCode(int value)
         return 0;
     return Qt::Key_F1 + value;
 }
+
+bool StartupSettings::saveWindow(ProfileStore &ini) const
+{
+    bool ok = K::write(ini, K::Version, QString::fromUtf16(K::CurrentVersion));
+    if (maximized) {
+        ok = K::write(ini, K::FormTop, -1) && ok;
+    } else {
+        ok = K::write(ini, K::FormHeight, height) && ok;
+        ok = K::write(ini, K::FormWidth, width) && ok;
+        ok = K::write(ini, K::FormTop, top) && ok;
+        ok = K::write(ini, K::FormLeft, left) && ok;
+    }
+    ok = K::write(ini, K::FormHtmlBar, htmlBar) && ok;
+    ok = K::write(ini, K::HtmlBarPosition, htmlBarPosition) && ok;
+    ok = K::write(ini, K::TabWidth, tabWidth) && ok;
+    ok = K::write(ini, K::FormToolBar, toolBar ? 1 : 0) && ok;
+    return ok;
+}
+
+bool StartupSettings::saveCustomColors(ProfileStore &ini) const
+{
+    const QString custom = QString::fromUtf16(K::CustomColorSection);
+    bool ok = ini.eraseSection(custom);
+    for (int i = 0; i < 16; ++i)
+        ok = ini.writeString(custom, K::customColorKey(i), customColors.value(i)) && ok;
+    return ok;
+}

@@ -41,6 +41,10 @@ struct StartupSettings
     QStringList customColors;   // 16 values, "FFFFFFFF" when unset
 
     static StartupSettings load(const ProfileStore &ini, const QString &programFolder);
+    // What the window writes back as it closes: this program's version, its place and
+    // size (only the top, as -1, when maximized) and its bars; false when a write failed.
+    bool saveWindow(ProfileStore &ini) const;
+    bool saveCustomColors(ProfileStore &ini) const;
     // The keys of KeyDefine: a value 1..11 gives F2..F12, anything else no key (0).
     static int previewKeyCode(int value);
 };

@@ -1,0 +1,287 @@
+#include "app/FileCommands.h"
+
+#include "app/CommandHost.h"
+#include "app/DocumentManager.h"
+#include "app/DocumentTabs.h"
+#include "app/EditBox.h"
+#include "app/SettingsKeys.h"
+#include "platform/ProfileStore.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+QStringList openFilters(bool afterFirstUse)
+{
+    return {QStringLiteral("HTMLファイル (*.htm *.html)"),
+            afterFirstUse ? QStringLiteral("テキストファイル (*.txt *.doc)") : QStringLiteral("テキストファイル (*.txt)"),
+            QStringLiteral("その他 (*)")};
+}
+
+} // namespace
+
+FileCommands::FileCommands(CommandHost &host, DocumentTabs &tabs) : QObject(host.window()), host_(host), tabs_(tabs)
+{
+    for (const char *name : {"FileNew", "FileNewSpeed", "PopNew"})
+        host.bind(QLatin1String(name), [this] { newDocument(); });
+    for (const char *name : {"FileOpen", "FileOpenSpeed", "PopOpen"})
+        host.bind(QLatin1String(name), [this] { openWithDialog(); });
+    for (const char *name : {"FileSave", "FileSaveSpeed", "PopSave"})
+        host.bind(QLatin1String(name), [this] { save(true); });
+    for (const char *name : {"FileSaveAs", "PopSaveAs"})
+        host.bind(QLatin1String(name), [this] { saveAs(); });
+    for (const char *name : {"FileClose", "PopClose"})
+        host.bind(QLatin1String(name), [this] { closeActive(); });
+    for (const char *name : {"FileAllClose", "PopCloseAll"})
+        host.bind(QLatin1String(name), [this] { closeAll(); });
+}
+
+bool FileCommands::hasPage() const
+{
+    return tabs_.tabCount() > 0 && tabs_.activeBox();
+}
+
+QString FileCommands::activeName() const
+{
+    return tabs_.documentManager().nameAt(tabs_.activeIndex());
+}
+
+// ---------------------------------------------------------------- opening
+
+void FileCommands::newDocument()
+{
+    openDocument(DocumentManager::NewPage);
+}
+
+void FileCommands::openDocument(const QString &name)
+{
+    DocumentManager &docs = tabs_.documentManager();
+    const bool titled = name != DocumentManager::NewPage;
+    const int index = tabs_.tabCount();
+    EditBox *box = tabs_.insertPage(index, titled ? DocumentManager::fileNamePart(name) : name);
+    docs.insert(docs.count(), name, box);
+    tabs_.selectPageQuietly(index);
+
+    if (titled && !docs.load(box, name, host_.tabSpaces())) {
+        // Nothing of an unreadable file stays behind.
+        tabs_.removePage(index);
+        if (tabs_.tabCount() > 0)
+            tabs_.selectPageQuietly(std::min(index, tabs_.tabCount() - 1));
+        tabs_.documentsChanged();
+        return;
+    }
+    tabs_.documentOpened();
+}
+
+bool FileCommands::checkNotOpen(const QString &name)
+{
+    return tabs_.documentManager().checkNotOpen(name);
+}
+
+void FileCommands::openChecked(const QString &name)
+{
+    if (!checkNotOpen(name))
+        return;
+    Q_EMIT host_.events().openingChecked(name);
+    openDocument(name);
+}
+
+void FileCommands::openStartupFiles(const QStringList &arguments)
+{
+    if (arguments.isEmpty()) {
+        if (startupSetOpener_)
+            startupSetOpener_();
+        return;
+    }
+    for (const QString &argument : arguments) {
+        // Made absolute now: a later command may change the current folder.
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        if (shortcutFileHandler_ && path.endsWith(QLatin1String(".url")))
+            shortcutFileHandler_(path);
+        else
+            openDocument(path);
+    }
+    if (tabs_.tabCount() > 0) {
+        tabs_.selectPageQuietly((tabs_.activeIndex() + 1) % tabs_.tabCount());
+        tabs_.pageChanged();
+    }
+}
+
+QString FileCommands::firstBrowseFolder() const
+{
+    if (!hasPage() || tabs_.documentManager().browsed(tabs_.activeIndex()))
+        return QString();
+    return DocumentManager::folderPart(activeName());
+}
+
+void FileCommands::setFirstBrowseUsed()
+{
+    if (hasPage())
+        tabs_.documentManager().setBrowsed(tabs_.activeIndex());
+}
+
+void FileCommands::openWithDialog()
+{
+    if (hasPage() && !tabs_.documentManager().browsed(tabs_.activeIndex())) {
+        openFolder_ = DocumentManager::folderPart(activeName());
+        setFirstBrowseUsed();
+    }
+    const Platform::FileAnswer answer = runOpenDialog(openFolder_);
+    if (answer.files.isEmpty())
+        return;
+    QStringList files;
+    for (const QString &f : answer.files)
+        files << QFileInfo(f).absoluteFilePath();
+    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString &f : files)
+        openChecked(f);
+}
+
+Platform::FileAnswer FileCommands::runOpenDialog(const QString &folder)
+{
+    Platform::FileRequest request;
+    request.title = QStringLiteral("ファイルを開く");
+    request.folder = folder;
+    request.filters = openFilters(openFilterUsed_);
+    request.defaultSuffix = QStringLiteral("txt");
+    const Platform::FileAnswer answer = Platform::instance().openFiles(host_.window(), request, true);
+    // After every use the dialog opens where the user last was.
+    openFilterUsed_ = true;
+    openFolder_.clear();
+    return answer;
+}
+
+// ---------------------------------------------------------------- saving
+
+bool FileCommands::save(bool showNotice)
+{
+    if (!hasPage())
+        return false;
+    const QString name = activeName();
+    if (name == DocumentManager::NewPage)
+        return saveAs();
+    if (!tabs_.documentManager().write(tabs_.activeBox(), name))
+        return false;
+    if (showNotice)
+        tabs_.showSavedNotice();
+    tabs_.activeBox()->setModified(false);
+    tabs_.refreshMarks();
+    return true;
+}
+
+bool FileCommands::saveAs()
+{
+    if (!hasPage())
+        return false;
+    DocumentManager &docs = tabs_.documentManager();
+    const QString name = activeName();
+    const bool untitled = name == DocumentManager::NewPage;
+    const QString home = SettingsKeys::readHomeFolder(ProfileStore(host_.settingsPath()), host_.programFolder());
+    const std::optional<QString> chosen = docs.askSaveAsName(name, home);
+    if (!chosen)
+        return false;
+    const QString newName = *chosen;
+    if (!docs.write(tabs_.activeBox(), newName))
+        return false;
+    const int index = tabs_.activeIndex();
+    if (untitled) {
+        docs.rename(index, newName);
+        tabs_.activeBox()->setModified(false);
+        tabs_.setPageCaption(index, DocumentManager::fileNamePart(newName));
+        tabs_.refreshMarks();
+        tabs_.invalidateUndo();
+        return true;
+    }
+    // The file under its old name stays open beside the new one.
+    EditBox *box = tabs_.insertPage(index + 1, DocumentManager::fileNamePart(newName));
+    docs.insert(index + 1, newName, box);
+    if (!docs.load(box, newName, host_.tabSpaces())) {
+        tabs_.removePage(index + 1);
+        tabs_.pageChanged();
+        return true; // the file itself was written
+    }
+    tabs_.selectPageQuietly(index + 1);
+    tabs_.pageChanged();
+    return true;
+}
+
+bool FileCommands::saveIfModified()
+{
+    EditBox *box = tabs_.activeBox();
+    if (!box || !box->isModified())
+        return true;
+    const QString name = activeName();
+    if (name == DocumentManager::NewPage)
+        return saveAs();
+    if (!tabs_.documentManager().write(box, name))
+        return false;
+    box->setModified(false);
+    tabs_.refreshMarks();
+    return true;
+}
+
+// ---------------------------------------------------------------- closing
+
+void FileCommands::closePage(int index)
+{
+    if (tabs_.tabCount() == 1) {
+        tabs_.removePage(index);
+        tabs_.documentsChanged();
+        return;
+    }
+    tabs_.selectPageQuietly((index + 1) % tabs_.tabCount());
+    tabs_.removePage(index);
+    tabs_.pageChanged();
+}
+
+void FileCommands::closeActive()
+{
+    if (!hasPage())
+        return;
+    const int index = tabs_.activeIndex();
+    if (tabs_.activeBox()->isModified()) {
+        const Platform::Answer a = tabs_.documentManager().askModified(activeName(), false, tabs_.promptCentre());
+        if (a == Platform::Answer::Cancel)
+            return;
+        // A cancelled or failed save keeps the tab and its text.
+        if (a == Platform::Answer::Yes && !save(true))
+            return;
+    }
+    closePage(index);
+}
+
+bool FileCommands::closeWithPrompt()
+{
+    if (!hasPage())
+        return true;
+    const int index = tabs_.activeIndex();
+    if (tabs_.activeBox()->isModified()) {
+        const Platform::Answer a = tabs_.documentManager().askModified(activeName(), true, tabs_.promptCentre());
+        if (a == Platform::Answer::Cancel)
+            return false;
+        if (a == Platform::Answer::Yes && !saveIfModified())
+            return false;
+    }
+    closePage(index);
+    return true;
+}
+
+bool FileCommands::closeAllForShutdown()
+{
+    const int n = tabs_.tabCount();
+    for (int i = 0; i < n; ++i) {
+        if (!closeWithPrompt())
+            return false;
+    }
+    return true;
+}
+
+void FileCommands::closeAll()
+{
+    closeAllForShutdown();
+    tabs_.refreshMarks();
+}

@@ -1,0 +1,60 @@
+#include "app/StatusPanels.h"
+
+#include <QDate>
+#include <QFontInfo>
+#include <QLabel>
+#include <QStatusBar>
+
+#include <cstdlib>
+
+StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
+{
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        panels_[i]->setAlignment(i < 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        bar->addWidget(panels_[i]);
+    }
+    timer_.setInterval(30000);
+    connect(&timer_, &QTimer::timeout, this, &StatusPanels::refreshDate);
+}
+
+void StatusPanels::setFont(const QFont &font)
+{
+    bar_->setFont(font);
+    for (QLabel *panel : panels_)
+        panel->setFont(font);
+}
+
+void StatusPanels::layout(const QFont &font)
+{
+    timer_.stop();
+    bar_->setUpdatesEnabled(false);
+    int h = std::abs(QFontInfo(font).pixelSize());
+    h = h + h / 2;
+    bar_->setFixedHeight(h);
+    refreshDate();
+    panels_[Date]->setFixedWidth(5 * h);
+    panels_[Modified]->setFixedWidth(3 * h);
+    panels_[Position]->setFixedWidth(3 * h);
+    panels_[Free]->setFixedWidth(50);
+    bar_->setUpdatesEnabled(true);
+    timer_.start();
+}
+
+void StatusPanels::setText(Panel panel, const QString &text)
+{
+    panels_[panel]->setText(text);
+}
+
+QString StatusPanels::text(int panel) const
+{
+    return panel >= 0 && panel < 4 ? panels_[panel]->text() : QString();
+}
+
+void StatusPanels::refreshDate()
+{
+    panels_[Date]->setText(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QFont;
+class QLabel;
+class QStatusBar;
+
+// The status bar's four panels: the date (kept current), the modified mark, the tab
+// position and a free panel.
+class StatusPanels : public QObject
+{
+    Q_OBJECT
+public:
+    enum Panel { Date = 0, Modified = 1, Position = 2, Free = 3 };
+
+    explicit StatusPanels(QStatusBar *bar);
+
+    void setFont(const QFont &font);
+    // Panel widths and bar height from the font, as the font is now.
+    void layout(const QFont &font);
+    void setText(Panel panel, const QString &text);
+    QString text(int panel) const;
+
+private:
+    void refreshDate();
+
+    QStatusBar *bar_;
+    QLabel *panels_[4] = {};
+    QTimer timer_;
+};
