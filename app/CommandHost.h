@@ -29,7 +29,7 @@ enum class CommandNeed {
 };
 
 // Where a dialog goes: the main window's four placements, or an offset from the
-// window's top-left corner (the Parts' "left + 200, top + 100").
+// window's top-left corner ("left + 200, top + 100").
 enum class Placement { AtCursor, UpperThird, Centered, BottomRight, FromWindow };
 
 // The user's own data files; a change makes the host's submenus rebuild.

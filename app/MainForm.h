@@ -108,7 +108,7 @@ public:
     void ShowInfo(const QString &text);
     void ShowNotYetNotice();
 
-    // State the Parts keep in the Tag of menu items and controls.
+    // State that menu items and controls carry.
     int wordWrap() const { return wordWrap_; }
     int tabWidthIndex() const { return tabWidthIndex_; }
     int htmlBarTag() const { return htmlBarTag_; }

@@ -71,7 +71,7 @@ public:
     static void install(Platform *platform); // nullptr restores the Qt implementation
 };
 
-// Titles and texts of the information messages shared by every Part of the program.
+// Titles and texts of the information messages shared across the program.
 namespace Messages {
 inline const QString InfoTitle = QStringLiteral("情報");
 // The program's name, the title of its warnings.

@@ -224,7 +224,7 @@ private Q_SLOTS:
     {
         PI::Fields f;
         f.body[PI::BgColor] = QStringLiteral("#FFFFFF");
-        // Without "</HEAD>" there is nowhere the Part's BODY line belongs.
+        // Without "</HEAD>" there is nowhere the BODY line belongs.
         QCOMPARE(rebuilt(QStringLiteral("<HTML>\nhello\n</HTML>"), f), (QStringList{"<HTML>", "hello", "</HTML>", "</BODY>"}));
         // "<BODYX" is no BODY tag; "<BODY" at the line's end is one.
         const QStringList noBody = rebuilt(QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODYX>"), f);
