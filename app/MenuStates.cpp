@@ -27,47 +27,36 @@ void MenuStates::fileMenu(const State &s)
     items_.setItemEnabled(QStringLiteral("FileAllClose"), s.tabCount >= 2);
 }
 
+void MenuStates::enable(std::initializer_list<std::pair<const char *, bool>> states)
+{
+    for (const auto &[name, on] : states)
+        items_.setItemEnabled(QLatin1String(name), on);
+}
+
 void MenuStates::editMenu(const State &s)
 {
     const bool open = s.tabCount > 0 && s.activePage;
     const MenuEnabling::EditMenu e = MenuEnabling::editMenu(s.tabCount, open ? s.selLength : 0, open && s.clipboardText);
-    items_.setItemEnabled(QStringLiteral("EditUndo"), e.undo);
-    items_.setItemEnabled(QStringLiteral("EditCut"), e.cut);
-    items_.setItemEnabled(QStringLiteral("EditCopy"), e.copy);
-    items_.setItemEnabled(QStringLiteral("EditPaste"), e.paste);
-    items_.setItemEnabled(QStringLiteral("EditDel"), e.del);
-    items_.setItemEnabled(QStringLiteral("EditLineCopy"), e.lineCopy);
-    items_.setItemEnabled(QStringLiteral("EditLineDel"), e.lineDelete);
-    items_.setItemEnabled(QStringLiteral("EditIndent"), e.indent);
-    items_.setItemEnabled(QStringLiteral("EditUnIndent"), e.unindent);
-    items_.setItemEnabled(QStringLiteral("EditSelectAll"), e.selectAll);
     // The paste button follows the Paste menu item.
-    items_.setItemEnabled(QStringLiteral("EditPasteSpeed"), e.paste);
+    enable({{"EditUndo", e.undo}, {"EditCut", e.cut}, {"EditCopy", e.copy}, {"EditPaste", e.paste}, {"EditDel", e.del},
+            {"EditLineCopy", e.lineCopy}, {"EditLineDel", e.lineDelete}, {"EditIndent", e.indent},
+            {"EditUnIndent", e.unindent}, {"EditSelectAll", e.selectAll}, {"EditPasteSpeed", e.paste}});
 }
 
 void MenuStates::memoPopup(const State &s)
 {
     const bool open = s.tabCount > 0 && s.activePage;
     const MenuEnabling::MemoPopup m = MenuEnabling::memoPopup(open ? s.selLength : 0, open && s.clipboardText);
-    items_.setItemEnabled(QStringLiteral("PopPaste"), m.paste);
-    items_.setItemEnabled(QStringLiteral("PopCut"), m.cut);
-    items_.setItemEnabled(QStringLiteral("PopCopy"), m.copy);
-    items_.setItemEnabled(QStringLiteral("PopAddTemp"), m.addTemp);
-    items_.setItemEnabled(QStringLiteral("PopTagCut"), m.tagCut);
-    items_.setItemEnabled(QStringLiteral("PopUpperCase"), m.upperCase);
-    items_.setItemEnabled(QStringLiteral("PopLowerCase"), m.lowerCase);
+    enable({{"PopPaste", m.paste}, {"PopCut", m.cut}, {"PopCopy", m.copy}, {"PopAddTemp", m.addTemp},
+            {"PopTagCut", m.tagCut}, {"PopUpperCase", m.upperCase}, {"PopLowerCase", m.lowerCase}});
 }
 
 void MenuStates::toolMenu(const State &s)
 {
     const bool open = s.tabCount > 0 && s.activePage;
     const MenuEnabling::ToolMenu t = MenuEnabling::toolMenu(s.tabCount, open ? s.selLength : 0);
-    items_.setItemEnabled(QStringLiteral("AddTemp"), t.addTemp);
-    items_.setItemEnabled(QStringLiteral("ToolUpper"), t.toolUpper);
-    items_.setItemEnabled(QStringLiteral("ToolLower"), t.toolLower);
-    items_.setItemEnabled(QStringLiteral("ToolTagCut"), t.toolTagCut);
-    items_.setItemEnabled(QStringLiteral("ToolDate"), t.toolDate);
-    items_.setItemEnabled(QStringLiteral("ToolTagTemplate"), t.toolTagTemplate);
+    enable({{"AddTemp", t.addTemp}, {"ToolUpper", t.toolUpper}, {"ToolLower", t.toolLower}, {"ToolTagCut", t.toolTagCut},
+            {"ToolDate", t.toolDate}, {"ToolTagTemplate", t.toolTagTemplate}});
     for (const char *name : {"ToolTag", "ToolTemp"}) {
         const QMenu *sub = items_.menu(QLatin1String(name));
         if (!sub)

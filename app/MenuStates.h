@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 class CommandRegistry;
 
 // The menus' own enabling rules, applied to the window's items from the state when a
@@ -38,6 +41,7 @@ public:
 private:
     // The menu's own items (not those of its sub-menus).
     void directItems(const char *menuName, bool on);
+    void enable(std::initializer_list<std::pair<const char *, bool>> states);
 
     CommandRegistry &items_;
 };
