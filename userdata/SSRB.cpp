@@ -6,6 +6,8 @@
 
 #include <QButtonGroup>
 
+#include <algorithm>
+
 TSSRadioBox::TSSRadioBox(QWidget *parent) : QDialog(parent), ui(new Ui::TSSRadioBox), radios_(new QButtonGroup(this))
 {
     ui->setupUi(this);
@@ -38,6 +40,12 @@ void TSSRadioBox::setMode(StyleProperties::ChoiceMode mode, int styleCase, int s
         b->setVisible(i < captions.size());
         b->setText(captions.value(i));
     }
+    // The edit box shows the longest declaration whole.
+    int widest = 0;
+    for (const QString &caption : captions)
+        widest = std::max(widest, ui->SampleEdit->fontMetrics().horizontalAdvance(
+                                      StyleProperties::choiceSample(mode, caption, styleCase)));
+    ui->SampleEdit->setMinimumWidth(widest + 16);
     const int first = StyleProperties::initialChoice(mode, storedWeight);
     QAbstractButton *chosen = radios_->button(first);
     // A button already checked would not report a toggle.

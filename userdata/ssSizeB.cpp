@@ -35,6 +35,9 @@ void TssSizeBox::setMode(StyleProperties::SizeMode mode, int styleCase, const St
     styleCase_ = styleCase;
     setWindowTitle(AsciiCase::forSetting(StyleProperties::property(mode), styleCase));
     ui->AutoRadio->setVisible(StyleProperties::offersAuto(mode));
+    // The edit box shows the longest declaration whole.
+    const QString widest = StyleProperties::sizeSample(windowTitle(), {SizeValue::Kind::Size, 1000, 0}, styleCase);
+    ui->SampleEdit->setMinimumWidth(ui->SampleEdit->fontMetrics().horizontalAdvance(widest) + 16);
     ui->SizeRadio->setChecked(true);
     SizeRadioClick();
     if (mode == StyleProperties::SizeMode::FontSize) {
