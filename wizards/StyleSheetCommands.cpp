@@ -79,7 +79,8 @@ bool StyleSheetCommands::confirmed(QDialog &dialog)
 
 void StyleSheetCommands::insert(const QString &text)
 {
-    if (!text.isEmpty())
+    // A sample the user emptied would only delete the selection.
+    if (!TagInserter::trimTrailing(text).isEmpty())
         TagInserter(host_.editContext()).InsertTagText(text, true);
 }
 

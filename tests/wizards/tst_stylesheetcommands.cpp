@@ -167,6 +167,13 @@ private Q_SLOTS:
             QCOMPARE(sample(d), QStringLiteral("background-attachment:fixed;"));
         });
         QCOMPARE(box->toPlainText(), QStringLiteral("background-repeat:repeat-x !important;"));
+        // A sample emptied by the user does not delete the selection.
+        box->setSelection(0, 10);
+        answer(fx, "transform1", "InputBtn", [&](QDialog *d) {
+            QCOMPARE(sample(d), QStringLiteral("text-transform:capitalize;"));
+            child<QLineEdit>(d, "SampleEdit")->setText(QStringLiteral("  "));
+        });
+        QCOMPARE(box->toPlainText(), QStringLiteral("background-repeat:repeat-x !important;"));
     }
 
     void marginOffersAuto()
