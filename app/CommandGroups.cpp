@@ -23,6 +23,7 @@
 #include "wizards/ListCommands.h"
 #include "wizards/MarqueeCommands.h"
 #include "wizards/PageInfoCommands.h"
+#include "wizards/StyleSheetCommands.h"
 #include "wizards/TableCommands.h"
 
 void CommandGroups::installAll(TMainForm &form)
@@ -51,6 +52,7 @@ void CommandGroups::installAll(TMainForm &form)
     new SearchCommands(host);
     new LinkFileCommands(host);
     new SettingsCommands(host);
+    new StyleSheetCommands(host);
 
     // The engine decides whether a comment command wraps the selection or asks for text.
     editing->setCommentBoxHandler([links](bool atCursor) {

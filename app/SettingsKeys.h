@@ -92,6 +92,12 @@ inline constexpr const char16_t *HistorySection = u"Opened";
 inline constexpr const char16_t *CountKey = u"Count";
 
 inline constexpr IntKey FontFamily{u"StyleSheet", u"Family", 0};
+// The style sheet font and size dialogs' last font-size, weight and italic choices.
+inline constexpr IntKey ssFontSizeMode{u"ssFont", u"1", 0, 0, 2}; // 0 none, 1 number with unit, 2 percentage
+inline constexpr IntKey ssFontNumber{u"ssFont", u"2", 10};
+inline constexpr IntKey ssFontUnit{u"ssFont", u"3", 0, 0, 7};
+inline constexpr IntKey ssFontWeight{u"ssFont", u"4", 0, 0, 2}; // 0 none, 1 bold, 2 normal
+inline constexpr IntKey ssFontItalic{u"ssFont", u"5", 0, 0, 1};
 
 int read(const ProfileStore &ini, const IntKey &key);
 QString read(const ProfileStore &ini, const TextKey &key, const QString &def = QString());

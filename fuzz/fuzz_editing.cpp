@@ -11,6 +11,7 @@
 #include "editing/FixedTags.h"
 #include "editing/LineTools.h"
 #include "editing/StringEditBox.h"
+#include "editing/StyleBlock.h"
 #include "editing/UndoSnapshot.h"
 
 #include <QList>
@@ -376,6 +377,37 @@ QString documentText(const QByteArray &bytes, bool typed)
     return text;
 }
 
+// The STYLE block goes in whole, as lines of their own, above the first head end; without
+// one a document is left alone.
+void styleBlock(const Setup &s)
+{
+    Run r(s);
+    const bool added = StyleBlock::Declare(r.context);
+    settled(r);
+    const QStringList before = s.text.split(QLatin1Char('\n'));
+    const QStringList block = StyleBlock::lines(s.tagCase);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < before.size() && at < 0; ++i) {
+        if (asciiUpper(before.at(i)).contains(QLatin1String("</HEAD>")))
+            at = i;
+    }
+    if (s.text.isEmpty()) {
+        FUZZ_CHECK(added);
+        FUZZ_CHECK(r.text() == block.join(QLatin1Char('\n')));
+    } else if (at < 0) {
+        FUZZ_CHECK(!added);
+        FUZZ_CHECK(r.text() == s.text);
+        return;
+    } else {
+        FUZZ_CHECK(added);
+        QStringList expected = before;
+        for (qsizetype k = block.size(); k-- > 0;)
+            expected.insert(at, block.at(k));
+        FUZZ_CHECK(r.text() == expected.join(QLatin1Char('\n')));
+    }
+    undoRestores(r, s.text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -404,5 +436,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     unindent(s);
     backgroundColour(s);
     colourAttribute(s);
+    styleBlock(s);
     return 0;
 }

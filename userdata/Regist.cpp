@@ -73,6 +73,11 @@ void TRegistBox::refresh(int selection)
     TitleListClick();
 }
 
+void TRegistBox::setOkEnabled(bool on)
+{
+    ui->OkBtn->setEnabled(on);
+}
+
 void TRegistBox::TitleListClick()
 {
     const int k = selectedIndex();

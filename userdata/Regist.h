@@ -33,6 +33,8 @@ public:
     void replaceSelected(const RegistEntry &entry);
     // Shows the source's list again, selecting index.
     void refresh(int selection);
+    // OK stays visible but cannot be pressed while what it acts on is missing.
+    void setOkEnabled(bool on);
 
     void AddBtnClick();
     void ChangeBtnClick();
