@@ -225,7 +225,7 @@ QByteArray amount(double v, const BenchResult &r)
 
 void ResultTable::print(std::FILE *out) const
 {
-    std::fprintf(out, "%-22s %4s %12s %12s %7s %15s %8s %13s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
+    std::fprintf(out, "%-28s %4s %12s %12s %7s %15s %8s %13s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
                  "pairs min-max", "target", "faults o/b", "");
     for (const BenchResult &r : results_) {
         QByteArray target = "-";
@@ -240,7 +240,7 @@ void ResultTable::print(std::FILE *out) const
         if (!r.memory && !r.oursFaults.isEmpty() && !r.baselineFaults.isEmpty())
             faults = QByteArray::number(Alternation::median(r.oursFaults), 'f', 0) + '/' +
                      QByteArray::number(Alternation::median(r.baselineFaults), 'f', 0);
-        std::fprintf(out, "%-22s %4d %12s %12s %7.3f %15s %8s %13s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
+        std::fprintf(out, "%-28s %4d %12s %12s %7.3f %15s %8s %13s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
                      amount(r.ours, r).constData(), amount(r.baseline, r).constData(), r.ratio(), spread.constData(),
                      target.constData(), faults.constData(), verdict.constData(),
                      r.higherIsBetter ? " (speed ratio)" : "");

@@ -115,7 +115,6 @@ int runUnderCallgrind(const QStringList &childArgs, ResultTable &table)
                                    QStringLiteral("--collect-atstart=no"),
                                    QStringLiteral("--instr-atstart=no"),
                                    QStringLiteral("--dump-instr=no"),
-                                   QStringLiteral("--dump-line=no"),
                                    QStringLiteral("--callgrind-out-file=") + dumps,
                                    QCoreApplication::applicationFilePath()};
     std::printf("under callgrind (slow: several minutes)\n");
@@ -126,7 +125,7 @@ int runUnderCallgrind(const QStringList &childArgs, ResultTable &table)
                       QStringList{QStringLiteral("--processes"), QStringLiteral("1"), QStringLiteral("--runs-output"), runsFile},
                   runsFile, env, counted))
         return 1;
-    table = counted.asInstructions();
+    table = counted;
     return 0;
 }
 
@@ -215,7 +214,8 @@ int main(int argc, char *argv[])
     }
     if (sizes.isEmpty())
         sizes = {1, 10, 50};
-    if (runs < 5 && !instructions)
+    const bool counting = Alternation::unit() == Alternation::Unit::Instructions;
+    if (runs < 5 && !instructions && !counting)
         std::fprintf(stderr, "note: %d runs per figure; the figures want at least 5\n", runs);
 
     QStringList childArgs{QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--size")};
@@ -239,6 +239,9 @@ int main(int argc, char *argv[])
             Scenarios scenarios(runs, only);
             for (int mb : sizes)
                 scenarios.runSize(mb, table);
+            // Under callgrind (see runUnderCallgrind) every timed part was counted, not timed.
+            if (counting)
+                table = table.asInstructions();
         } catch (const std::exception &e) {
             std::fprintf(stderr, "tagwell_bench: %s\n", e.what());
             status = 1;
