@@ -63,6 +63,8 @@ BenchResult figure(const QString &scenario, const Alternation::Medians &m, doubl
     r.target = target;
     r.oursRuns = m.oursRuns[0];
     r.baselineRuns = m.baselineRuns[0];
+    r.oursFaults = m.oursFaults;
+    r.baselineFaults = m.baselineFaults;
     return r;
 }
 

@@ -22,7 +22,7 @@ double rounded(double v, int digits)
 
 } // namespace
 
-double BenchResult::ratio() const
+QList<double> BenchResult::pairRatios() const
 {
     auto of = [this](double o, double b) {
         const double num = higherIsBetter ? b : o;
@@ -32,7 +32,26 @@ double BenchResult::ratio() const
     QList<double> pairs;
     for (qsizetype i = 0; i < std::min(oursRuns.size(), baselineRuns.size()); ++i)
         pairs.append(of(oursRuns[i], baselineRuns[i]));
-    return pairs.isEmpty() ? of(ours, baseline) : Alternation::median(pairs);
+    if (pairs.isEmpty())
+        pairs.append(of(ours, baseline));
+    return pairs;
+}
+
+double BenchResult::ratio() const
+{
+    return Alternation::median(pairRatios());
+}
+
+double BenchResult::lowestRatio() const
+{
+    const QList<double> pairs = pairRatios();
+    return *std::min_element(pairs.begin(), pairs.end());
+}
+
+double BenchResult::highestRatio() const
+{
+    const QList<double> pairs = pairRatios();
+    return *std::max_element(pairs.begin(), pairs.end());
 }
 
 bool BenchResult::met() const
@@ -78,9 +97,37 @@ void ResultTable::pool(const ResultTable &other)
         }
         same->oursRuns += r.oursRuns;
         same->baselineRuns += r.baselineRuns;
+        same->oursFaults += r.oursFaults;
+        same->baselineFaults += r.baselineFaults;
         same->ours = Alternation::median(same->oursRuns);
         same->baseline = Alternation::median(same->baselineRuns);
     }
+}
+
+void ResultTable::replace(const ResultTable &other)
+{
+    for (const BenchResult &r : other.results_) {
+        auto same = std::find_if(results_.begin(), results_.end(), [&r](const BenchResult &mine) {
+            return mine.scenario == r.scenario && mine.sizeMb == r.sizeMb;
+        });
+        if (same == results_.end())
+            results_.append(r);
+        else
+            *same = r;
+    }
+}
+
+ResultTable ResultTable::asInstructions() const
+{
+    ResultTable out;
+    for (BenchResult r : results_) {
+        r.scenario += QLatin1String("_instructions");
+        r.instructions = true;
+        r.oursFaults.clear();
+        r.baselineFaults.clear();
+        out.add(r);
+    }
+    return out;
 }
 
 bool ResultTable::fromJson(const QByteArray &json, ResultTable &table, QString *error)
@@ -104,6 +151,9 @@ bool ResultTable::fromJson(const QByteArray &json, ResultTable &table, QString *
             r.target = target.toDouble();
         r.higherIsBetter = o.value(QStringLiteral("higher_is_better")).toBool();
         r.memory = o.value(QStringLiteral("memory")).toBool();
+        r.instructions = o.value(QStringLiteral("unit")).toString() == QLatin1String("instructions");
+        r.oursFaults = fromArray(o.value(QStringLiteral("ours_faults_runs")));
+        r.baselineFaults = fromArray(o.value(QStringLiteral("baseline_faults_runs")));
         r.oursRuns = fromArray(o.value(QStringLiteral("ours_runs")));
         r.baselineRuns = fromArray(o.value(QStringLiteral("baseline_runs")));
         if (r.scenario.isEmpty() || r.oursRuns.isEmpty() || r.baselineRuns.isEmpty()) {
@@ -125,13 +175,25 @@ QByteArray ResultTable::toJson(bool withRuns) const
         o.insert(QStringLiteral("size_mb"), r.sizeMb);
         o.insert(QStringLiteral("ours_ms"), rounded(r.ours, 3));
         o.insert(QStringLiteral("baseline_ms"), rounded(r.baseline, 3));
+        o.insert(QStringLiteral("unit"), r.memory         ? QStringLiteral("MiB")
+                                         : r.instructions ? QStringLiteral("instructions")
+                                                          : QStringLiteral("ms"));
         o.insert(QStringLiteral("ratio"), rounded(r.ratio(), 4));
+        o.insert(QStringLiteral("ratio_min"), rounded(r.lowestRatio(), 4));
+        o.insert(QStringLiteral("ratio_max"), rounded(r.highestRatio(), 4));
+        o.insert(QStringLiteral("pairs"), int(std::max<qsizetype>(1, std::min(r.oursRuns.size(), r.baselineRuns.size()))));
+        if (!r.memory && !r.oursFaults.isEmpty() && !r.baselineFaults.isEmpty()) {
+            o.insert(QStringLiteral("ours_faults"), Alternation::median(r.oursFaults));
+            o.insert(QStringLiteral("baseline_faults"), Alternation::median(r.baselineFaults));
+        }
         o.insert(QStringLiteral("target_ratio"), r.target ? QJsonValue(*r.target) : QJsonValue(QJsonValue::Null));
         o.insert(QStringLiteral("higher_is_better"), r.higherIsBetter);
         if (withRuns) {
             o.insert(QStringLiteral("memory"), r.memory);
             o.insert(QStringLiteral("ours_runs"), toArray(r.oursRuns));
             o.insert(QStringLiteral("baseline_runs"), toArray(r.baselineRuns));
+            o.insert(QStringLiteral("ours_faults_runs"), toArray(r.oursFaults));
+            o.insert(QStringLiteral("baseline_faults_runs"), toArray(r.baselineFaults));
         }
         list.append(o);
     }
@@ -150,22 +212,37 @@ bool ResultTable::writeJson(const QString &path, QString *error, bool withRuns) 
     return true;
 }
 
+namespace {
+
+QByteArray amount(double v, const BenchResult &r)
+{
+    if (r.instructions)
+        return QByteArray::number(v / 1e6, 'f', 2) + " M";
+    return QByteArray::number(v, 'f', v < 10 ? 3 : 1) + (r.memory ? " MiB" : " ms");
+}
+
+} // namespace
+
 void ResultTable::print(std::FILE *out) const
 {
-    std::fprintf(out, "%-16s %6s %12s %12s %8s %8s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
-                 "target", "");
+    std::fprintf(out, "%-28s %4s %12s %12s %7s %15s %8s %13s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
+                 "pairs min-max", "target", "faults o/b", "");
     for (const BenchResult &r : results_) {
-        const char *unit = r.memory ? "MiB" : "ms";
-        const QByteArray ours = QByteArray::number(r.ours, 'f', r.ours < 10 ? 3 : 1) + ' ' + unit;
-        const QByteArray base = QByteArray::number(r.baseline, 'f', r.baseline < 10 ? 3 : 1) + ' ' + unit;
         QByteArray target = "-";
         QByteArray verdict = "";
         if (r.target) {
             target = QByteArray(r.higherIsBetter ? ">=" : "<=") + QByteArray::number(*r.target, 'f', 2);
             verdict = r.met() ? "met" : "MISSED";
         }
-        std::fprintf(out, "%-16s %6d %12s %12s %8.3f %8s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
-                     ours.constData(), base.constData(), r.ratio(), target.constData(), verdict.constData(),
+        const QByteArray spread =
+            QByteArray::number(r.lowestRatio(), 'f', 2) + '-' + QByteArray::number(r.highestRatio(), 'f', 2);
+        QByteArray faults = "-";
+        if (!r.memory && !r.oursFaults.isEmpty() && !r.baselineFaults.isEmpty())
+            faults = QByteArray::number(Alternation::median(r.oursFaults), 'f', 0) + '/' +
+                     QByteArray::number(Alternation::median(r.baselineFaults), 'f', 0);
+        std::fprintf(out, "%-28s %4d %12s %12s %7.3f %15s %8s %13s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
+                     amount(r.ours, r).constData(), amount(r.baseline, r).constData(), r.ratio(), spread.constData(),
+                     target.constData(), faults.constData(), verdict.constData(),
                      r.higherIsBetter ? " (speed ratio)" : "");
     }
     std::fflush(out);

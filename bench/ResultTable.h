@@ -18,17 +18,29 @@ struct BenchResult
     // ours / baseline and must stay within it.
     bool higherIsBetter = false;
     bool memory = false;
+    // Instructions executed (scripts/bench --instructions) instead of milliseconds.
+    bool instructions = false;
     // The runs behind the two medians, pair by pair: oursRuns[i] and baselineRuns[i] were
     // taken together.
     QList<double> oursRuns;
     QList<double> baselineRuns;
+    // Minor page faults inside the timed parts of each run of a side; empty when not counted.
+    QList<double> oursFaults;
+    QList<double> baselineFaults;
 
     // The median of the ratios of the pairs of runs (ours and the baseline's taken one
     // right after the other in the same process), so that what differs between processes
     // cancels out; ours / baseline of the medians when there are no runs.
     double ratio() const;
+    // The spread behind ratio(): the lowest and highest ratio of a single pair (the ratio
+    // itself when there are no runs).
+    double lowestRatio() const;
+    double highestRatio() const;
     // No target means nothing to meet.
     bool met() const;
+
+private:
+    QList<double> pairRatios() const;
 };
 
 // The results of one run: results.json and the table on the terminal.
@@ -46,6 +58,12 @@ public:
     // Adds the runs of another process's table to the same figures here (or the figures
     // themselves when new); the medians are then those of all the runs together.
     void pool(const ResultTable &other);
+    // Puts the figures of another table in place of those here with the same scenario and
+    // size; the others are added.
+    void replace(const ResultTable &other);
+    // The same figures as instruction counts, each under its scenario's name with
+    // "_instructions" added (page faults dropped: under callgrind they tell nothing).
+    ResultTable asInstructions() const;
     void print(std::FILE *out) const;
 
 private:

@@ -69,6 +69,8 @@ BenchResult figure(const QString &scenario, int sizeMb, const Alternation::Media
     r.higherIsBetter = higherIsBetter;
     r.oursRuns = m.oursRuns[phase];
     r.baselineRuns = m.baselineRuns[phase];
+    r.oursFaults = m.oursFaults;
+    r.baselineFaults = m.baselineFaults;
     return r;
 }
 
