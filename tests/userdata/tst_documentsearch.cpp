@@ -75,6 +75,33 @@ private Q_SLOTS:
         QCOMPARE(DocumentSearch::keywordFromSelection(QStringLiteral("word")), QStringLiteral("word"));
     }
 
+    void caseBlindFindsAcrossFoldWindows()
+    {
+        // Lines of filler with the key, in mixed case, at and across the boundaries of the
+        // windows the blind search folds the text in.
+        const qsizetype w = DocumentSearch::FoldWindow;
+        QString text(3 * w + 500, QLatin1Char('x'));
+        for (qsizetype i = 97; i < text.size(); i += 100)
+            text[i] = QLatin1Char('\n');
+        const QString variants[] = {QStringLiteral("kEy"), QStringLiteral("KEY"), QStringLiteral("key"), QStringLiteral("Key")};
+        // Ending at a boundary, starting at one, just after, and two straddling one.
+        const QList<qsizetype> placed = {w - 3, w, w + 5, 2 * w - 2, 2 * w + 1, 3 * w - 1, 3 * w + 2};
+        for (qsizetype i = 0; i < placed.size(); ++i) {
+            QVERIFY(!text.mid(placed[i], 3).contains(QLatin1Char('\n')));
+            text.replace(placed[i], 3, variants[i % 4]);
+        }
+        const QList<SearchHit> hits = DocumentSearch::findAll(text, QStringLiteral("KeY"), false);
+        QCOMPARE(hits.size(), placed.size());
+        for (qsizetype i = 0; i < placed.size(); ++i) {
+            const qsizetype lineStart = text.lastIndexOf(QLatin1Char('\n'), placed[i]) + 1;
+            QCOMPARE(hits[i].line, int(text.left(placed[i]).count(QLatin1Char('\n'))));
+            QCOMPARE(hits[i].column, int(placed[i] - lineStart));
+            QVERIFY(hits[i].text.contains(text.mid(placed[i], 3)));
+        }
+        // With case the same text holds only the exact spelling.
+        QCOMPARE(DocumentSearch::findAll(text, QStringLiteral("KEY"), true).size(), (placed.size() + 2) / 4);
+    }
+
     void longLinesCutTheRowText()
     {
         const QString text = QString(500, QLatin1Char('x')) + QStringLiteral("KEY") + QString(500, QLatin1Char('y'));
