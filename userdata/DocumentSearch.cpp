@@ -10,50 +10,18 @@ bool isLineBreak(QChar c)
     return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator;
 }
 
-// The text upper-cased one window at a time: a copy of a whole long document would take
-// as much memory again, and fresh memory costs a page fault every 4 KiB.
-class FoldedText
+// Where key starts at or after from, blind to the case of the single-byte letters only.
+// Qt's own blind search folds every letter, so it finds each of these and perhaps more (a
+// Kelvin sign for a K, say); those are passed over. No copy of the text is made.
+qsizetype indexOfAsciiBlind(QStringView text, QStringView key, qsizetype from)
 {
-public:
-    FoldedText(QStringView text, QStringView upperKey) : text_(text), key_(upperKey) {}
-
-    // Where the key starts in the folded text at or after from; -1 when nowhere.
-    qsizetype indexOf(qsizetype from)
-    {
-        constexpr qsizetype Window = DocumentSearch::FoldWindow;
-        while (from < text_.size()) {
-            const qsizetype start = from - from % Window;
-            if (start != start_)
-                fill(start);
-            // The window holds the key's length less one beyond its end, so a find that
-            // starts inside the window is never cut; one starting after it is the next
-            // window's.
-            const qsizetype p = QStringView(buffer_).indexOf(key_, from - start);
-            if (p >= 0 && p < Window)
-                return start + p;
-            from = start + Window;
-        }
-        return -1;
+    for (;;) {
+        const qsizetype p = text.indexOf(key, from, Qt::CaseInsensitive);
+        if (p < 0 || AsciiCase::indexOf(text.mid(p, key.size()), key) == 0)
+            return p;
+        from = p + 1;
     }
-
-private:
-    void fill(qsizetype start)
-    {
-        start_ = start;
-        const QStringView part = text_.mid(start, std::min(text_.size() - start, DocumentSearch::FoldWindow + key_.size() - 1));
-        buffer_.resize(part.size());
-        QChar *out = buffer_.data();
-        for (QChar c : part) {
-            const char16_t u = c.unicode();
-            *out++ = u >= u'a' && u <= u'z' ? QChar(char16_t(u - (u'a' - u'A'))) : c;
-        }
-    }
-
-    QStringView text_;
-    QStringView key_;
-    QString buffer_;
-    qsizetype start_ = -1;
-};
+}
 } // namespace
 
 QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keyword, bool caseSensitive)
@@ -62,9 +30,10 @@ QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keywor
     if (keyword.isEmpty() || std::any_of(keyword.begin(), keyword.end(), isLineBreak))
         return hits;
 
-    const QString key = caseSensitive ? keyword : AsciiCase::upper(keyword);
-    FoldedText folded(text, key);
-    const auto next = [&](qsizetype from) { return caseSensitive ? text.indexOf(key, from) : folded.indexOf(from); };
+    const QString &key = keyword;
+    const auto next = [&](qsizetype from) {
+        return caseSensitive ? text.indexOf(key, from) : indexOfAsciiBlind(text, key, from);
+    };
 
     const qsizetype size = text.size();
     int line = 0;

@@ -19,8 +19,6 @@ public:
     // A row shows at most this much of its line: a one-line page of many megabytes
     // would otherwise hold the rest of the line once per occurrence.
     static constexpr int RowTextLimit = 200;
-    // A search blind to case folds this many characters of the text at a time.
-    static constexpr qsizetype FoldWindow = 64 * 1024;
 
     // text holds one '\n' per line break. Without case distinction only the single-byte
     // letters compare blind to case. An empty keyword, or one with a line break, finds
