@@ -3,7 +3,9 @@
 #include "bench/Alternation.h"
 #include "bench/DictionaryScenarios.h"
 #include "bench/DocumentGenerator.h"
+#include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
+#include "bench/SearchScenarios.h"
 
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
@@ -147,7 +149,7 @@ QStringList Scenarios::names()
             QStringLiteral("save"),   QStringLiteral("insert"),          QStringLiteral("undo"),
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
             QStringLiteral("indent"), QStringLiteral("unindent")} +
-           DictionaryScenarios::names();
+           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -287,7 +289,11 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
         dictionaryDone_ = true;
         DictionaryScenarios(*form_, *platform_, dir_.filePath(QStringLiteral("program/")), runs_)
             .run(QStringList(only_.begin(), only_.end()), table);
+        LinkListScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
+            .run(QStringList(only_.begin(), only_.end()), table);
     }
+    SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
+        .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
 }
 
 void Scenarios::open(const Document &doc, ResultTable &table)

@@ -13,5 +13,9 @@ void MemoryReuse::keepLargeBlocks()
     // the heap, and up to 256 MiB of freed heap stays mapped.
     mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    // Larger ones too: Qt sizes a growing string to the next power of two, so the whole
+    // text of a 10 MB document asks for 32 MiB and more, which would be mapped afresh
+    // and faulted in page by page on every search or scan.
+    mallopt(M_MMAP_MAX, 0);
 #endif
 }

@@ -9,6 +9,19 @@ bool isLineBreak(QChar c)
 {
     return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator;
 }
+
+// Where key starts at or after from, blind to the case of the single-byte letters only.
+// Qt's own blind search folds every letter, so it finds each of these and perhaps more (a
+// Kelvin sign for a K, say); those are passed over. No copy of the text is made.
+qsizetype indexOfAsciiBlind(QStringView text, QStringView key, qsizetype from)
+{
+    for (;;) {
+        const qsizetype p = text.indexOf(key, from, Qt::CaseInsensitive);
+        if (p < 0 || AsciiCase::indexOf(text.mid(p, key.size()), key) == 0)
+            return p;
+        from = p + 1;
+    }
+}
 } // namespace
 
 QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keyword, bool caseSensitive)
@@ -17,15 +30,10 @@ QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keywor
     if (keyword.isEmpty() || std::any_of(keyword.begin(), keyword.end(), isLineBreak))
         return hits;
 
-    // One upper-cased copy of the whole text is far cheaper than one per line.
-    QString upperText;
-    QString key = keyword;
-    QStringView hay = text;
-    if (!caseSensitive) {
-        upperText = AsciiCase::upper(text);
-        key = AsciiCase::upper(keyword);
-        hay = upperText;
-    }
+    const QString &key = keyword;
+    const auto next = [&](qsizetype from) {
+        return caseSensitive ? text.indexOf(key, from) : indexOfAsciiBlind(text, key, from);
+    };
 
     const qsizetype size = text.size();
     int line = 0;
@@ -36,7 +44,7 @@ QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keywor
     qsizetype previousEnd = 0; // end of the previous occurrence on this line, or the line start
     qsizetype from = 0;
     while (from <= size) {
-        const qsizetype pos = hay.indexOf(key, from);
+        const qsizetype pos = next(from);
         if (pos < 0)
             break;
         if (pos > lineEnd) {

@@ -3,6 +3,9 @@
 #include "userdata/DocumentSearch.h"
 
 #include <QDialog>
+#include <QList>
+
+#include <utility>
 
 class QTreeWidget;
 
@@ -35,6 +38,11 @@ Q_SIGNALS:
     void helpRequested();
 
 private:
+    void fitTextColumn(const QList<SearchHit> &hits);
+
     Ui::TFindBox *ui;
     int keywordLength_ = 0;
+    // Line and column of each row, in list order (the list is never sorted): a hundred
+    // thousand rows would otherwise carry two item data entries each.
+    QList<std::pair<int, int>> places_;
 };

@@ -75,6 +75,36 @@ private Q_SLOTS:
         QCOMPARE(DocumentSearch::keywordFromSelection(QStringLiteral("word")), QStringLiteral("word"));
     }
 
+    void caseBlindPassesOverLettersThatFoldOnlyInUnicode()
+    {
+        // A Kelvin sign and a long s fold to k and s in Unicode, and full-width letters
+        // have cases of their own; none of them is a single-byte letter. Short keys and
+        // long ones, in a long text and a short one, take different ways through Qt.
+        const QString filler(600, QLatin1Char('x'));
+        for (const QString &key : {QStringLiteral("kiss"), QStringLiteral("keyskiss")}) {
+            const QString upper = key.toUpper();
+            QString kelvin = key;
+            kelvin[0] = QChar(0x212A);
+            QString longS = key;
+            longS[key.indexOf(QLatin1Char('s'))] = QChar(0x017F);
+            QString wide;
+            for (QChar c : upper)
+                wide += QChar(c.unicode() - u'A' + 0xFF21);
+            for (const QString &pad : {QString(), filler}) {
+                // Decoys right before a real find, so the search must resume just after them.
+                const QString text = pad + kelvin + upper + QLatin1Char('\n') + longS + wide + QLatin1Char(' ')
+                                     + key.left(1) + upper.mid(1) + QLatin1Char('\n') + kelvin + longS + pad;
+                const QList<SearchHit> hits = DocumentSearch::findAll(text, key, false);
+                QCOMPARE(hits.size(), 2);
+                QCOMPARE(hits[0].line, 0);
+                QCOMPARE(hits[0].column, int(pad.size() + kelvin.size()));
+                QCOMPARE(hits[1].line, 1);
+                QCOMPARE(hits[1].column, int(longS.size() + wide.size() + 1));
+                QVERIFY(hits[1].text.endsWith(key.left(1) + upper.mid(1)));
+            }
+        }
+    }
+
     void longLinesCutTheRowText()
     {
         const QString text = QString(500, QLatin1Char('x')) + QStringLiteral("KEY") + QString(500, QLatin1Char('y'));

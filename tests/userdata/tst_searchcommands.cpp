@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -264,6 +266,40 @@ private Q_SLOTS:
         QCOMPARE(fx.platform().messages[0].topLeft,
                  std::optional<QPoint>(QPoint(fx.form().width() / 2, fx.form().height() / 2)));
         QCOMPARE(fx.platform().unscripted, 0);
+    }
+
+    void resultColumnsFitTheirRowsAndRowsKeepTheirPlaces()
+    {
+        // The longest row lies far below the rows Qt's own fit would measure.
+        QList<SearchHit> hits;
+        for (int i = 0; i < 3000; ++i)
+            hits.append(SearchHit{i * 3, i % 7, QStringLiteral("a <b>")});
+        const QString longest = QStringLiteral("<b>") + QString(150, QLatin1Char('W'));
+        hits[2500].text = longest;
+        TFindBox results;
+        results.setResults(hits, 3);
+        QTreeWidget *list = results.listView();
+        const QFontMetrics fm(list->font());
+        QVERIFY(list->columnWidth(1) >= fm.horizontalAdvance(longest));
+        QVERIFY(list->columnWidth(0) >= fm.horizontalAdvance(QString::number(hits.last().line + 1)));
+        QVERIFY(list->columnWidth(1) >= list->header()->sectionSizeHint(1));
+
+        // A jump gives the row's own line and column, also after the results were replaced.
+        QSignalSpy jumps(&results, &TFindBox::jumpRequested);
+        list->setCurrentItem(list->topLevelItem(2500));
+        results.OkBtnClick();
+        QCOMPARE(jumps.size(), 1);
+        QCOMPARE(jumps[0], (QList<QVariant>{7500, 2500 % 7, 3}));
+        results.setResults({SearchHit{4, 9, QStringLiteral("xx<p>")}, SearchHit{6, 0, QStringLiteral("<p>")}}, 3);
+        QCOMPARE(results.rowCount(), 2);
+        list->setCurrentItem(list->topLevelItem(1));
+        results.OkBtnClick();
+        QCOMPARE(jumps.size(), 2);
+        QCOMPARE(jumps[1], (QList<QVariant>{6, 0, 3}));
+        // Nothing chosen, nothing asked.
+        list->clearSelection();
+        results.OkBtnClick();
+        QCOMPARE(jumps.size(), 2);
     }
 
     void searchMenuFollowsTheDocuments()
