@@ -7,6 +7,8 @@
 #include "userdata/EditTagTemp.h"
 #include "userdata/TagTemp.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
@@ -17,15 +19,6 @@
 #include <QTest>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QStringList entriesOf(QListWidget *list)
 {
     QStringList e;

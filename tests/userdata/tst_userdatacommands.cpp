@@ -15,6 +15,8 @@
 
 #include "ui_MainForm.h"
 
+#include "Controls.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -77,15 +79,6 @@ QPushButton *button(QWidget *w, const char *name)
     if (!b)
         qFatal("no button %s", name);
     return b;
-}
-
-template <typename T>
-T *child(QWidget *w, const char *name)
-{
-    auto *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
 }
 
 // Picks entry row (-1: none) in the next picker and presses OK.

@@ -6,6 +6,8 @@
 #include "wizards/FontBox.h"
 #include "wizards/SizeBox.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
@@ -17,15 +19,6 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 void run(TMainForm &f, const char *name)
 {
     QObject *item = f.item(QLatin1String(name));

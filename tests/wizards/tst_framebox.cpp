@@ -4,6 +4,8 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,15 +20,6 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QStringList items(QComboBox *combo)
 {
     QStringList list;

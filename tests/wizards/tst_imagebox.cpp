@@ -5,6 +5,8 @@
 #include "app/EditBox.h"
 #include "wizards/Image.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
@@ -19,15 +21,6 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T *child(QDialog *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QByteArray pngOf(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

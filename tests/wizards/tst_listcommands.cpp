@@ -8,6 +8,8 @@
 #include "wizards/DateFormat.h"
 #include "wizards/TimeB.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,15 +23,6 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 void trigger(TMainForm &f, const char *name)
 {
     if (auto *b = f.findChild<QToolButton *>(QLatin1String(name)))

@@ -7,6 +7,8 @@
 #include "platform/ProfileStore.h"
 #include "userdata/Regist.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,15 +21,6 @@
 #include <QTest>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QRadioButton *radio(QDialog *d, const char *name) { return child<QRadioButton>(d, name); }
 QString sample(QDialog *d) { return child<QLineEdit>(d, "SampleEdit")->text(); }
 QSpinBox *spin(QDialog *d) { return child<QSpinBox>(d, "SizeSpin"); }

@@ -7,6 +7,8 @@
 #include "platform/RegularFile.h"
 #include "wizards/Table.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -22,15 +24,6 @@
 #include <sys/stat.h>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 void setCell(QTableWidget *grid, int row, int column, const QString &text)
 {
     if (QTableWidgetItem *item = grid->item(row, column))

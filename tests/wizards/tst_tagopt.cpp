@@ -5,6 +5,8 @@
 #include "app/EditBox.h"
 #include "wizards/TOpt.h"
 
+#include "Controls.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,15 +17,6 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T *child(QWidget *d, const char *name)
-{
-    T *w = d->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 const char *const Checks[] = {"WidthChk", "HeightChk", "AlignChk", "VAlignChk", "ColChk", "RowChk"};
 } // namespace
 
