@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <tuple>
+
 namespace {
 
 // A colour as written in the document: "#RRGGBB", six digits without "#", or a colour name.
@@ -41,10 +43,13 @@ TPageInfoBox::TPageInfoBox(const PageInfoMarkup::PageInfo &info, ColorPicker pic
     : QDialog(parent), ui(new Ui::TPageInfoBox), pickColor_(std::move(pickColor))
 {
     ui->setupUi(this);
-    samples_[0] = {ui->fcTextChk, ui->fcSample1, ui->ChangeColor1};
-    samples_[1] = {ui->fcLinkChk, ui->fcSample2, ui->ChangeColor2};
-    samples_[2] = {ui->fcVlinkChk, ui->fcSample3, ui->ChangeColor3};
-    samples_[3] = {ui->fcAlinkChk, ui->fcSample4, ui->ChangeColor4};
+    const std::tuple<QCheckBox *, QLabel *, QPushButton *> controls[] = {
+        {ui->fcTextChk, ui->fcSample1, ui->ChangeColor1},
+        {ui->fcLinkChk, ui->fcSample2, ui->ChangeColor2},
+        {ui->fcVlinkChk, ui->fcSample3, ui->ChangeColor3},
+        {ui->fcAlinkChk, ui->fcSample4, ui->ChangeColor4}};
+    for (int i = 0; i < 4; ++i)
+        std::tie(samples_[i].check, samples_[i].label, samples_[i].button) = controls[i];
 
     ui->PageTitle->setText(info.title);
     connect(ui->PageTitle, &QLineEdit::textEdited, this, [this] { titleEdited_ = true; });
