@@ -8,8 +8,8 @@
 #include "userdata/ATBox.h"
 #include "userdata/CustomTagFile.h"
 #include "userdata/CustomTagSource.h"
-#include "userdata/MenuCaption.h"
 #include "userdata/Regist.h"
+#include "userdata/UserDataMenu.h"
 #include "userdata/slListBx.h"
 
 #include <QAction>
@@ -38,22 +38,10 @@ void CustomTagCommands::RebuildCustomTagMenu()
     QMenu *sub = host_.menu(QStringLiteral("ToolTag"));
     if (!sub)
         return;
-    const QList<QAction *> entries = sub->actions();
-    // Everything after the list manager's own entry goes.
-    for (int i = entries.size() - 1; i >= 1; --i) {
-        sub->removeAction(entries.at(i));
-        delete entries.at(i);
-    }
-    const QList<CustomTag> tags = CustomTagFile(iniPath()).readAll(QStringLiteral("Tag"));
-    if (tags.isEmpty())
-        return;
-    sub->addSeparator();
-    for (int n = 1; n <= tags.size(); ++n) {
-        auto *entry = new QAction(MenuCaption::entry(n, tags.at(n - 1).name), sub);
-        entry->setData(n);
-        host_.bindAction(entry, [this, n] { CustomTagMenuClick(n); }, CommandNeed::Document);
-        sub->addAction(entry);
-    }
+    QStringList names;
+    for (const CustomTag &tag : CustomTagFile(iniPath()).readAll(QStringLiteral("Tag")))
+        names << tag.name;
+    UserDataMenu::rebuild(host_, sub, names, CommandNeed::Document, [this](int n, const QString &) { CustomTagMenuClick(n); });
 }
 
 void CustomTagCommands::CustomTagMenuClick(int number)

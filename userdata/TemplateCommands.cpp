@@ -4,10 +4,10 @@
 #include "editing/IEditBox.h"
 #include "editing/TagInserter.h"
 #include "userdata/ETBox.h"
-#include "userdata/MenuCaption.h"
 #include "userdata/Regist.h"
 #include "userdata/TemplateFiles.h"
 #include "userdata/TemplateSource.h"
+#include "userdata/UserDataMenu.h"
 #include "userdata/slListBx.h"
 
 #include <QAction>
@@ -38,21 +38,8 @@ void TemplateCommands::RebuildTemplateMenu()
     QMenu *sub = host_.menu(QStringLiteral("ToolTemp"));
     if (!sub)
         return;
-    const QList<QAction *> entries = sub->actions();
-    for (int i = entries.size() - 1; i >= 1; --i) {
-        sub->removeAction(entries.at(i));
-        delete entries.at(i);
-    }
-    const QStringList titles = TemplateFiles(folder()).titles();
-    if (titles.isEmpty())
-        return;
-    sub->addSeparator();
-    for (int i = 0; i < titles.size(); ++i) {
-        auto *entry = new QAction(MenuCaption::entry(i + 1, titles.at(i)), sub);
-        host_.bindAction(entry, [this, entry] { insertTemplate(MenuCaption::nameOf(entry->text())); },
-                         CommandNeed::Document);
-        sub->addAction(entry);
-    }
+    UserDataMenu::rebuild(host_, sub, TemplateFiles(folder()).titles(), CommandNeed::Document,
+                          [this](int, const QString &title) { insertTemplate(title); });
 }
 
 void TemplateCommands::insertTemplate(const QString &title)
