@@ -15,6 +15,7 @@
 #include "platform/FileSizeText.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TabKeys.h"
 
 #include "ui_MainForm.h"
 
@@ -410,13 +411,7 @@ bool TMainForm::FormKeyDown(QKeyEvent *event)
     // Ctrl+Tab and Ctrl+Shift+Tab walk the document tabs, wrapping around.
     if (tabCount() < 2)
         return false;
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    int step = 0;
-    if (event->key() == Qt::Key_Tab && mods == Qt::ControlModifier)
-        step = 1;
-    else if ((event->key() == Qt::Key_Backtab || event->key() == Qt::Key_Tab)
-             && mods == (Qt::ControlModifier | Qt::ShiftModifier))
-        step = -1;
+    const int step = TabKeys::step(*event);
     if (step == 0)
         return false;
     const int n = tabCount();

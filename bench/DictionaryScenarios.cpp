@@ -1,6 +1,7 @@
 #include "bench/DictionaryScenarios.h"
 
 #include "bench/Alternation.h"
+#include "bench/Checks.h"
 #include "bench/ResultTable.h"
 
 #include "app/EditBox.h"
@@ -24,12 +25,6 @@ namespace {
 using Times = QList<double>;
 constexpr int TagCount = 5000;
 constexpr int AttributesPerTag = 40;
-
-void check(bool ok, const QString &what)
-{
-    if (!ok)
-        throw std::runtime_error(what.toStdString());
-}
 
 QString tagName(int i)
 {
@@ -68,11 +63,6 @@ BenchResult figure(const QString &scenario, const Alternation::Medians &m, doubl
     return r;
 }
 
-void settle(QWidget *w)
-{
-    QCoreApplication::processEvents();
-    w->repaint();
-}
 } // namespace
 
 DictionaryScenarios::DictionaryScenarios(TMainForm &form, ScriptedPlatform &platform, const QString &programFolder,

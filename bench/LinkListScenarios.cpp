@@ -1,6 +1,7 @@
 #include "bench/LinkListScenarios.h"
 
 #include "bench/Alternation.h"
+#include "bench/Checks.h"
 #include "bench/ResultTable.h"
 
 #include "app/DocumentFile.h"
@@ -26,18 +27,6 @@ namespace {
 using Times = QList<double>;
 // Longer than any list takes; a checker that never finishes fails the run instead of hanging it.
 constexpr int GiveUpMs = 120000;
-
-void check(bool ok, const QString &what)
-{
-    if (!ok)
-        throw std::runtime_error(what.toStdString());
-}
-
-void settle(QWidget *w)
-{
-    QCoreApplication::processEvents();
-    w->repaint();
-}
 
 struct Link
 {

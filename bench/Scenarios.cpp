@@ -1,6 +1,7 @@
 #include "bench/Scenarios.h"
 
 #include "bench/Alternation.h"
+#include "bench/Checks.h"
 #include "bench/DictionaryScenarios.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/LinkListScenarios.h"
@@ -42,12 +43,6 @@ using Times = QList<double>;
 [[noreturn]] void fail(const QString &what)
 {
     throw std::runtime_error(what.toStdString());
-}
-
-void check(bool ok, const QString &what)
-{
-    if (!ok)
-        fail(what);
 }
 
 // The targets hold for the 10 MB document; other sizes are reported without one.

@@ -1,6 +1,7 @@
 #include "bench/SearchScenarios.h"
 
 #include "bench/Alternation.h"
+#include "bench/Checks.h"
 #include "bench/ResultTable.h"
 
 #include "app/DocumentFile.h"
@@ -27,18 +28,6 @@ constexpr int OccurrencesPerMiB = 10000;
 constexpr qint64 MiB = 1024 * 1024;
 // What a row shows at most, as the results window cuts it.
 constexpr int RowTextLimit = 200;
-
-void check(bool ok, const QString &what)
-{
-    if (!ok)
-        throw std::runtime_error(what.toStdString());
-}
-
-void settle(QWidget *w)
-{
-    QCoreApplication::processEvents();
-    w->repaint();
-}
 
 // Deterministic, so that a size always gives the same page.
 class Random

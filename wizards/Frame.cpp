@@ -1,6 +1,7 @@
 #include "wizards/Frame.h"
 
 #include "platform/Platform.h"
+#include "platform/TabKeys.h"
 #include "wizards/RelativePath.h"
 
 #include "ui_FrameBox.h"
@@ -79,13 +80,7 @@ bool TFrameBox::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && w && w->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        int step = 0;
-        if (key->key() == Qt::Key_Tab && mods == Qt::ControlModifier)
-            step = 1;
-        else if ((key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Tab) &&
-                 mods == (Qt::ControlModifier | Qt::ShiftModifier))
-            step = -1;
-        if (step != 0) {
+        if (const int step = TabKeys::step(*key)) {
             const int n = ui->PageControl->count();
             ui->PageControl->setCurrentIndex((ui->PageControl->currentIndex() + step + n) % n);
             return true;

@@ -4,6 +4,7 @@
 #include "platform/Cp932Codec.h"
 #include "platform/Platform.h"
 #include "platform/RegularFile.h"
+#include "platform/TabKeys.h"
 #include "wizards/CsvFields.h"
 
 #include "ui_TableBox.h"
@@ -49,14 +50,7 @@ bool TTableBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *w = qobject_cast<QWidget *>(watched);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        int step = 0;
-        if (key->key() == Qt::Key_Tab && mods == Qt::ControlModifier)
-            step = 1;
-        else if ((key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Tab) &&
-                 mods == (Qt::ControlModifier | Qt::ShiftModifier))
-            step = -1;
+        const int step = TabKeys::step(*static_cast<QKeyEvent *>(event));
         if (step != 0 && w && w->window() == this) {
             const int n = ui->PageControl->count();
             ui->PageControl->setCurrentIndex((ui->PageControl->currentIndex() + step + n) % n);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// A wrong result stops the benchmark (it throws); a figure of wrong work means nothing.
+void check(bool ok, const QString &what);
+// Lets the window take its pending events and paint, as a user would see it.
+void settle(QWidget *w);
