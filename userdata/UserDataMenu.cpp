@@ -19,7 +19,7 @@ void UserDataMenu::rebuild(CommandHost &host, QMenu *sub, const QStringList &nam
     for (int n = 1; n <= names.size(); ++n) {
         auto *entry = new QAction(MenuCaption::entry(n, names.at(n - 1)), sub);
         entry->setData(n);
-        host.bindAction(entry, [chosen, n, name = names.at(n - 1)] { chosen(n, name); }, need);
+        host.bindAction(entry, [chosen, n, entry] { chosen(n, MenuCaption::nameOf(entry->text())); }, need);
         sub->addAction(entry);
     }
 }

@@ -13,7 +13,7 @@ class QMenu;
 class UserDataMenu
 {
 public:
-    // chosen gets the entry's number (from 1) and its name.
+    // chosen gets the entry's number (from 1) and the name its caption holds.
     static void rebuild(CommandHost &host, QMenu *sub, const QStringList &names, CommandNeed need,
                         const std::function<void(int number, const QString &name)> &chosen);
 };
