@@ -1,7 +1,11 @@
 #include "bench/Checks.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QWidget>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <stdexcept>
 
@@ -15,4 +19,13 @@ void settle(QWidget *w)
 {
     QCoreApplication::processEvents();
     w->repaint();
+}
+
+void flushToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    check(ok, QStringLiteral("could not flush ") + path);
 }

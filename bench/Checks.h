@@ -8,3 +8,5 @@ class QWidget;
 void check(bool ok, const QString &what);
 // Lets the window take its pending events and paint, as a user would see it.
 void settle(QWidget *w);
+// Writes a file's pending pages out, untimed, so that no run pays for another's writes.
+void flushToDisk(const QString &path);

@@ -613,6 +613,7 @@ void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &
             QCoreApplication::processEvents();
         });
         check(!box_->isModified(), QStringLiteral("save: the document is still marked modified"));
+        flushToDisk(editPath);
         checkQuiet();
         // The notice closes itself later; it is not wanted piling up over the runs.
         qDeleteAll(form_->findChildren<TResultDlg *>());
@@ -627,6 +628,9 @@ void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &
             ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
         });
         check(ok, QStringLiteral("save: the plain write failed"));
+        // Left dirty, this file's pages would be written by the next save's fsync: the
+        // journal commit that makes our file durable waits for them as well.
+        flushToDisk(basePath);
         return {t};
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
