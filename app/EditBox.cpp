@@ -46,7 +46,9 @@ void EditBox::setInnerMargin(int horizontal, int vertical)
     // The document margin is uniform; the viewport margins add the difference on the sides.
     document()->setDocumentMargin(vertical);
     const int side = std::max(0, horizontal - vertical);
-    setViewportMargins(side, 0, side, 0);
+    // Setting them again lays the viewport out again, which a long wrapped document pays for.
+    if (viewportMargins() != QMargins(side, 0, side, 0))
+        setViewportMargins(side, 0, side, 0);
 }
 
 QString EditBox::storedText() const

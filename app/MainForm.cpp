@@ -41,6 +41,9 @@
 
 namespace {
 const QString ModifiedMark = QStringLiteral("変更あり");
+// The editing boxes' space around the text: 6 pixels at the sides, 4 above and below.
+constexpr int InnerMarginX = 6;
+constexpr int InnerMarginY = 4;
 
 // TW.ini keeps colours as the other platform's BGR integers; negative values name
 // its system colours, which have no meaning here, so they give the default.
@@ -391,7 +394,7 @@ void TMainForm::FormResize()
     if (tabCount() == 0 || !activeBox_)
         return;
     activeBox_->beginUpdate();
-    activeBox_->setInnerMargin(6, 4);
+    activeBox_->setInnerMargin(InnerMarginX, InnerMarginY);
     activeBox_->endUpdate();
     activeBox_->setFocus();
 }
@@ -480,6 +483,8 @@ EditBox *TMainForm::insertPage(int index, const QString &caption)
     box->setBoxColor(memoColor_, editorTextColor_);
     box->setFont(editorFont_);
     box->setTabSpaces(tabSpaces_);
+    // Margins set while the box is empty: set after a long text is in, they would lay it out again.
+    box->setInnerMargin(InnerMarginX, InnerMarginY);
     box->setModified(false);
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this](const QPoint &) {

@@ -30,6 +30,9 @@ public:
         QStringList filters; // Qt form, e.g. "HTMLファイル (*.htm *.html)"
         int filterIndex = 0;
         QString defaultSuffix;
+        // The filter, by index, that lists only the files the user may run (-1: none):
+        // programs here carry no suffix a name filter could pick out.
+        int programsFilter = -1;
     };
     struct FileAnswer
     {

@@ -102,8 +102,8 @@ void TBrowserSetBox::browse(QLineEdit *edit)
 {
     Platform::FileRequest request;
     request.title = QStringLiteral("プレビューブラウザのパス設定");
-    // Programs here carry no suffix of their own.
     request.filters = {QStringLiteral("WWWブラウザ (*)"), QStringLiteral("その他 (*)")};
+    request.programsFilter = 0;
     const Platform::FileAnswer answer = Platform::instance().openFiles(this, request, false);
     if (!answer.files.isEmpty())
         edit->setText(answer.files.first());

@@ -6,12 +6,14 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QUrl>
 
 #include <algorithm>
@@ -34,10 +36,46 @@ QStringList caseBlindFilters(const QStringList &filters)
     return out;
 }
 
+// Folders and the files the user may run; everything while not active.
+class ProgramsOnly : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setActive(bool active)
+    {
+        if (active == active_)
+            return;
+        active_ = active;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        if (!active_)
+            return true;
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (!files)
+            return true;
+        const QModelIndex index = files->index(row, 0, parent);
+        return files->isDir(index) || files->fileInfo(index).isExecutable();
+    }
+
+private:
+    bool active_ = false;
+};
+
+// The dialog names the chosen filter by its label alone ("HTMLファイル") while it hides
+// the patterns, and by the whole filter otherwise.
 int indexOfFilter(const QStringList &filters, const QString &chosen)
 {
-    const int i = int(filters.indexOf(chosen));
-    return i < 0 ? 0 : i;
+    for (int i = 0; i < filters.size(); ++i) {
+        const QString &f = filters.at(i);
+        const qsizetype open = f.lastIndexOf(QLatin1String(" ("));
+        if (f == chosen || (open >= 0 && QStringView(f).left(open) == chosen))
+            return i;
+    }
+    return 0;
 }
 } // namespace
 
@@ -88,6 +126,17 @@ Platform::FileAnswer QtPlatform::openFiles(QWidget *parent, const FileRequest &r
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
         dialog.selectNameFilter(filters.at(request.filterIndex));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (request.programsFilter >= 0 && request.programsFilter < filters.size()) {
+        // The file model ignores QDir::Executable, so a proxy hides the rest.
+        auto *proxy = new ProgramsOnly(&dialog);
+        dialog.setProxyModel(proxy);
+        const int programs = request.programsFilter;
+        auto follow = [proxy, filters, programs](const QString &chosen) {
+            proxy->setActive(indexOfFilter(filters, chosen) == programs);
+        };
+        follow(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, proxy, follow);
+    }
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (!request.fileName.isEmpty())

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -145,6 +146,33 @@ private Q_SLOTS:
         QCOMPARE(f.statusText(1), QStringLiteral("変更あり"));
         QVERIFY(f.form()->FileSaveSpeed->isEnabled());
         QVERIFY(action(f, "FileSave")->isEnabled()); // current without opening the menu
+    }
+
+    void boxesHaveTheirMarginsBeforeTheTextGoesIn()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QString p = fx.writeFile(QStringLiteral("m.html"), "<P>text</P>\r\n");
+        // Margins set after a long text is in would lay it all out a second time.
+        // The viewport's inset from the box's frame, left and right.
+        auto sides = [](const EditBox *box) {
+            const QRect inner = box->contentsRect();
+            const QRect view = box->viewport()->geometry();
+            return std::make_pair(view.left() - inner.left(), inner.right() - view.right() - box->verticalScrollBar()->width() * box->verticalScrollBar()->isVisibleTo(box));
+        };
+        std::pair<int, int> atCreation;
+        qreal documentMargin = -1;
+        connect(&f.events(), &HostEvents::editBoxCreated, this, [&](QWidget *w) {
+            auto *box = static_cast<EditBox *>(w);
+            atCreation = sides(box);
+            documentMargin = box->document()->documentMargin();
+        });
+        f.OpenDocument(p);
+        QCOMPARE(atCreation, std::make_pair(2, 2));
+        QCOMPARE(documentMargin, 4.0);
+        QCOMPARE(sides(f.activeBox()), std::make_pair(2, 2));
+        f.resize(f.width() + 40, f.height());
+        QCOMPARE(sides(f.activeBox()), std::make_pair(2, 2));
     }
 
     void openSortsChecksAndRefusesDuplicates()
