@@ -236,7 +236,13 @@ private Q_SLOTS:
         // F7 for the sub browser makes F7 preview.
         fx.platform().dialogScripts.push_back([&](QDialog *d) {
             auto *box = qobject_cast<TBrowserSetBox *>(d);
-            box->form()->mainPathEdit->setText(mainBrowser);
+            // Browsing offers the programs first.
+            Platform::FileAnswer chosen;
+            chosen.files = {mainBrowser};
+            fx.platform().fileAnswers.push_back(chosen);
+            box->form()->mainBrowseBtn->click();
+            EXPECT(fx.platform().fileCalls.last().request.programsFilter == 0);
+            EXPECT(box->form()->mainPathEdit->text() == mainBrowser);
             box->form()->SubUseChk->click();
             box->form()->subPathEdit->setText(subBrowser);
             box->form()->subShortCutCombo->setCurrentIndex(5);
