@@ -120,6 +120,33 @@ private Q_SLOTS:
         // Remembered by the callers for the next time the dialog opens.
         QCOMPARE(answer.filterIndex, 1);
     }
+
+    void saveDialogTellsWhichTypeWasChosen()
+    {
+        QTemporaryDir dir;
+        Platform::FileRequest request;
+        request.folder = dir.path();
+        request.fileName = QStringLiteral("NewPage");
+        request.filters = {QStringLiteral("HTMLファイル (*.html *.htm)"), QStringLiteral("テキストファイル (*.txt)"),
+                           QStringLiteral("その他 (*)")};
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            // A name without a suffix under the text type: the caller adds ".txt" from the answer.
+            auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            if (types) {
+                types->setFocus();
+                QTest::keyClick(types, Qt::Key_Down);
+            }
+            dialog->selectFile(dir.filePath(QStringLiteral("memo")));
+            static_cast<QDialog *>(dialog)->accept(); // the Save button
+        });
+        QtPlatform platform;
+        const Platform::FileAnswer answer = platform.saveFile(nullptr, request);
+        QCOMPARE(answer.files, QStringList({dir.filePath(QStringLiteral("memo"))}));
+        QCOMPARE(answer.filterIndex, 1);
+    }
 };
 
 QTEST_MAIN(TestQtPlatform)
