@@ -68,9 +68,10 @@ bool FileSetFile::addSet(const QString &title, const QStringList &files, QString
 {
     ProfileStore store(path_);
     return finish(store.update([&](ProfileText &text, QString *reason) {
-        const QString at = QString::number(listOf(text, ListSection).size());
-        return text.setValue(ListSection, CountKey, QString::number(at.toInt() + 1), reason)
-            && text.setValue(ListSection, at, title, reason) && setList(text, title, files, reason);
+        // The list is written whole: where its Count claims more keys than are there, a
+        // title added at the end alone would lie beyond what the list reads back.
+        return setList(text, ListSection, listOf(text, ListSection) << title, reason)
+            && setList(text, title, files, reason);
     }), store, error);
 }
 
@@ -79,15 +80,12 @@ bool FileSetFile::changeSet(const QString &oldTitle, const QString &title, const
     ProfileStore store(path_);
     return finish(store.update([&](ProfileText &text, QString *reason) {
         const QStringList all = listOf(text, ListSection);
-        qsizetype at = all.indexOf(oldTitle);
-        // A set missing from the list (changed elsewhere meanwhile) is listed again.
-        if (at < 0) {
-            at = all.size();
-            if (!text.setValue(ListSection, CountKey, QString::number(at + 1), reason))
-                return false;
-        }
+        const qsizetype at = all.indexOf(oldTitle);
         text.eraseSection(oldTitle);
-        return text.setValue(ListSection, QString::number(at), title, reason) && setList(text, title, files, reason);
+        // A set missing from the list (changed elsewhere meanwhile) is listed again.
+        const bool listed = at < 0 ? setList(text, ListSection, QStringList(all) << title, reason)
+                                   : text.setValue(ListSection, QString::number(at), title, reason);
+        return listed && setList(text, title, files, reason);
     }), store, error);
 }
 

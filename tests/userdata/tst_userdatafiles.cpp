@@ -175,6 +175,16 @@ void TestUserDataFiles::damagedCountsReadOnlyWhatTheFileHolds()
     QVERIFY(FileSetFile(fs).files(QStringLiteral("site")).size() <= 2);
     put(fs, "[FileSet]\r\nCount=-5\r\n0=site\r\n");
     QVERIFY(FileSetFile(fs).titles().isEmpty());
+
+    // A Count beyond the keys there: a set added or renamed is still listed afterwards.
+    put(fs, "[FileSet]\r\nCount=999\r\n2=old\r\n");
+    const QStringList damaged = FileSetFile(fs).titles();
+    QString error;
+    QVERIFY(FileSetFile(fs).addSet(QStringLiteral("new"), {QStringLiteral("/n.html")}, &error));
+    QCOMPARE(FileSetFile(fs).titles(), damaged + QStringList{QStringLiteral("new")});
+    QVERIFY(FileSetFile(fs).changeSet(QStringLiteral("gone"), QStringLiteral("back"), {QStringLiteral("/b.html")}, &error));
+    QCOMPARE(FileSetFile(fs).titles(), damaged + QStringList({QStringLiteral("new"), QStringLiteral("back")}));
+    QCOMPARE(FileSetFile(fs).files(QStringLiteral("back")), QStringList{QStringLiteral("/b.html")});
 }
 
 void TestUserDataFiles::registListMovesWrapAround()
