@@ -1,19 +1,19 @@
 #include "platform/gui/QtPlatform.h"
 
+#include "platform/gui/ProgramsOnlyModel.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSortFilterProxyModel>
 #include <QUrl>
 
 #include <algorithm>
@@ -35,35 +35,6 @@ QStringList caseBlindFilters(const QStringList &filters)
         out << QtPlatform::caseBlindFilter(f);
     return out;
 }
-
-// Folders and the files the user may run; everything while not active.
-class ProgramsOnly : public QSortFilterProxyModel
-{
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-    void setActive(bool active)
-    {
-        if (active == active_)
-            return;
-        active_ = active;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
-    {
-        if (!active_)
-            return true;
-        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
-        if (!files)
-            return true;
-        const QModelIndex index = files->index(row, 0, parent);
-        return files->isDir(index) || files->fileInfo(index).isExecutable();
-    }
-
-private:
-    bool active_ = false;
-};
 
 // The dialog names the chosen filter by its label alone ("HTMLファイル") while it hides
 // the patterns, and by the whole filter otherwise.
@@ -127,8 +98,7 @@ Platform::FileAnswer QtPlatform::openFiles(QWidget *parent, const FileRequest &r
         dialog.selectNameFilter(filters.at(request.filterIndex));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (request.programsFilter >= 0 && request.programsFilter < filters.size()) {
-        // The file model ignores QDir::Executable, so a proxy hides the rest.
-        auto *proxy = new ProgramsOnly(&dialog);
+        auto *proxy = new ProgramsOnlyModel(&dialog);
         dialog.setProxyModel(proxy);
         const int programs = request.programsFilter;
         auto follow = [proxy, filters, programs](const QString &chosen) {
