@@ -2,16 +2,7 @@
 
 #include "ui_FindBox.h"
 
-#include <QHeaderView>
-
-#include <algorithm>
-#include <numeric>
-
-namespace {
-// Rows measured for the text column's width, besides those at the top.
-constexpr int LongestRowsMeasured = 32;
-constexpr int TopRowsMeasured = 32;
-} // namespace
+#include "wizards/ListColumnFit.h"
 
 TFindBox::TFindBox(QWidget *parent) : QDialog(parent), ui(new Ui::TFindBox)
 {
@@ -44,31 +35,13 @@ void TFindBox::setResults(const QList<SearchHit> &hits, int keywordLength)
     ui->ListView->clear();
     ui->ListView->addTopLevelItems(items);
     // Long documents have line numbers wider than the header.
-    ui->ListView->resizeColumnToContents(0);
-    fitTextColumn(hits);
-}
-
-void TFindBox::fitTextColumn(const QList<SearchHit> &hits)
-{
-    // Qt's own fit lays out the text of up to a thousand rows near the top, which for a
-    // long list costs more than filling it, and misses a long row further down. The
-    // widest rows are the ones with the most characters, so those and the rows in view
-    // at the top are measured.
-    QTreeWidget *list = ui->ListView;
-    const int rows = int(hits.size());
-    QList<int> measured(rows);
-    std::iota(measured.begin(), measured.end(), 0);
-    const auto longer = [&hits](int a, int b) { return hits[a].text.size() > hits[b].text.size(); };
-    const qsizetype longest = std::min<qsizetype>(rows, LongestRowsMeasured);
-    std::partial_sort(measured.begin(), measured.begin() + longest, measured.end(), longer);
-    measured.resize(longest);
-    for (int row = 0; row < std::min(rows, TopRowsMeasured); ++row)
-        measured.append(row);
-    list->ensurePolished();
-    int width = list->header()->isHidden() ? 0 : list->header()->sectionSizeHint(1);
-    for (int row : std::as_const(measured))
-        width = std::max(width, list->sizeHintForIndex(list->model()->index(row, 1)).width());
-    list->header()->resizeSection(1, width);
+    ListColumnFit::fit(ui->ListView, 0, [&hits](int row) {
+        qsizetype digits = 1;
+        for (int number = hits[row].line + 1; number >= 10; number /= 10)
+            ++digits;
+        return digits;
+    });
+    ListColumnFit::fit(ui->ListView, 1, [&hits](int row) { return hits[row].text.size(); });
 }
 
 int TFindBox::rowCount() const

@@ -38,8 +38,6 @@ Q_SIGNALS:
     void helpRequested();
 
 private:
-    void fitTextColumn(const QList<SearchHit> &hits);
-
     Ui::TFindBox *ui;
     int keywordLength_ = 0;
     // Line and column of each row, in list order (the list is never sorted): a hundred

@@ -2,6 +2,8 @@
 
 #include "ui_SelectBox.h"
 
+#include "wizards/ListColumnFit.h"
+
 #include <QHeaderView>
 
 TSelectBox::TSelectBox(QWidget *parent) : QDialog(parent), ui(new Ui::TSelectBox)
@@ -34,9 +36,9 @@ void TSelectBox::setRows(const QList<JumpRow> &rows, int mode)
     ui->ListView->clear();
     ui->ListView->addTopLevelItems(items);
     QHeaderView *header = ui->ListView->header();
-    ui->ListView->resizeColumnToContents(0);
+    ListColumnFit::fit(ui->ListView, 0);
     if (links)
-        ui->ListView->resizeColumnToContents(1);
+        ListColumnFit::fit(ui->ListView, 1);
     else
         ui->ListView->setColumnWidth(1, header->sectionSizeHint(1));
 }

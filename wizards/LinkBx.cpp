@@ -2,6 +2,8 @@
 
 #include "ui_LinkBox.h"
 
+#include "wizards/ListColumnFit.h"
+
 
 TLinkBox::TLinkBox(QWidget *parent) : QDialog(parent), ui(new Ui::TLinkBox)
 {
@@ -40,7 +42,7 @@ void TLinkBox::finish()
     // Fitting to the contents never leaves a column narrower than its header, and the
     // header alone would cut "あり" in the list's own font.
     for (int column = 0; column < 4; ++column)
-        ui->FileList->resizeColumnToContents(column);
+        ListColumnFit::fit(ui->FileList, column);
 }
 
 int TLinkBox::rowCount() const

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -151,6 +152,30 @@ private Q_SLOTS:
         QCOMPARE(box->rowCount(), 3000);
         QCOMPARE(box->fileList()->topLevelItem(2999)->text(0), QStringLiteral("2999"));
         QCOMPARE(box->fileList()->topLevelItem(1234)->text(1), QStringLiteral("p1234.htm"));
+    }
+
+    void columnsShowTheirWidestRowsAndHeaders()
+    {
+        // The widest target and path lie far below the rows Qt's own fit measures.
+        QList<LinkRow> rows;
+        for (int i = 0; i < 3000; ++i)
+            rows.append(LinkRow{i, QStringLiteral("a.htm"), i % 2 == 0, QStringLiteral("/p/a.htm")});
+        const QString target = QStringLiteral("深い/") + QString(120, QLatin1Char('W')) + QStringLiteral(".htm");
+        rows[2500].target = target;
+        rows[2500].fullPath = QStringLiteral("/p/") + target;
+        rows[2999].line = 123456;
+        TLinkBox box;
+        box.addRows(rows.mid(0, 1000));
+        box.addRows(rows.mid(1000));
+        box.finish();
+        QTreeWidget *list = box.fileList();
+        const QFontMetrics fm(list->font());
+        QVERIFY(list->columnWidth(0) >= fm.horizontalAdvance(QStringLiteral("123456")));
+        QVERIFY(list->columnWidth(1) >= fm.horizontalAdvance(target));
+        QVERIFY(list->columnWidth(2) >= fm.horizontalAdvance(TLinkBox::Present));
+        QVERIFY(list->columnWidth(3) >= fm.horizontalAdvance(rows[2500].fullPath));
+        for (int column = 0; column < 4; ++column)
+            QVERIFY2(list->columnWidth(column) >= list->header()->sectionSizeHint(column), qPrintable(QString::number(column)));
     }
 };
 
