@@ -1,19 +1,16 @@
 #include "wizards/LinkChecker.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QPointer>
+#include <QTimer>
 
+#include <algorithm>
 #include <mutex>
 #include <system_error>
 #include <optional>
 #include <thread>
 #include <vector>
 
-namespace {
-const QEvent::Type RowsWaiting = QEvent::Type(QEvent::registerEventType());
-}
 
 // What the workers and the checker share; it outlives the checker while a worker holds it.
 struct LinkChecker::Shared
@@ -28,7 +25,6 @@ struct LinkChecker::Shared
     LinkChecker *receiver = nullptr; // null once the checker is gone or cancelled
     qsizetype next = 0;              // the next target to hand out
     std::vector<std::optional<LinkRow>> results;
-    bool wakePosted = false;
 };
 
 LinkChecker::LinkChecker(const QString &folder, QList<LinkTarget> targets, QObject *parent, ExistsTest exists)
@@ -40,6 +36,9 @@ LinkChecker::LinkChecker(const QString &folder, QList<LinkTarget> targets, QObje
     shared_->results.resize(size_t(shared_->targets.size()));
     shared_->receiver = this;
     total_ = int(shared_->targets.size());
+    poll_ = new QTimer(this);
+    poll_->setInterval(FirstPollMs);
+    connect(poll_, &QTimer::timeout, this, &LinkChecker::deliver);
 }
 
 LinkChecker::~LinkChecker()
@@ -75,10 +74,12 @@ void LinkChecker::start()
     // Without any thread the checks run here; slower, but the list still completes.
     if (started == 0)
         work(shared_);
+    poll_->start();
 }
 
 void LinkChecker::cancel()
 {
+    poll_->stop();
     std::lock_guard lock(shared_->mutex);
     shared_->receiver = nullptr;
     shared_->next = shared_->targets.size();
@@ -105,29 +106,7 @@ void LinkChecker::work(std::shared_ptr<Shared> shared)
         if (!shared->receiver)
             return;
         shared->results[size_t(index)] = std::move(row);
-        // One wake-up covers every row that arrives before the owner looks.
-        if (!shared->wakePosted) {
-            shared->wakePosted = true;
-            QCoreApplication::postEvent(shared->receiver, new QEvent(RowsWaiting));
-        }
     }
-}
-
-bool LinkChecker::event(QEvent *event)
-{
-    // A wake-up is made on a worker under the shared mutex and handed over through Qt's
-    // queue, whose lock the thread sanitizer cannot see; taking the mutex before reading
-    // the event orders that hand-off for it too. Costs nothing beside a look-up.
-    bool wake;
-    {
-        std::lock_guard lock(shared_->mutex);
-        wake = event->type() == RowsWaiting;
-    }
-    if (wake) {
-        deliver();
-        return true;
-    }
-    return QObject::event(event);
 }
 
 void LinkChecker::deliver()
@@ -135,7 +114,6 @@ void LinkChecker::deliver()
     QList<LinkRow> rows;
     {
         std::lock_guard lock(shared_->mutex);
-        shared_->wakePosted = false;
         if (!shared_->receiver)
             return;
         auto &results = shared_->results;
@@ -145,6 +123,10 @@ void LinkChecker::deliver()
             ++delivered_;
         }
     }
+    // Soon again while rows come in; less often while a look-up hangs.
+    poll_->setInterval(rows.isEmpty() ? std::min(poll_->interval() * 2, LastPollMs) : FirstPollMs);
+    if (delivered_ == total_)
+        poll_->stop();
     // A receiver may close the window that owns the checker.
     const QPointer<LinkChecker> alive(this);
     if (!rows.isEmpty())

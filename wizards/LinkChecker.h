@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+class QTimer;
+
 #include <functional>
 #include <memory>
 
@@ -21,6 +23,9 @@ struct LinkRow
 // Checks whether each link target names an existing file, off the GUI thread: at most
 // MaxInFlight look-ups run at once, each on a worker thread of its own, and the rows come
 // back on the owner's thread in the targets' order whatever order the look-ups end in.
+// The owner collects finished rows on a timer: the workers post nothing to Qt, so every
+// hand-off between threads is under one mutex (the thread sanitizer cannot see the lock
+// inside Qt's event queue, and reads of a posted event anywhere on its way looked racy).
 // A look-up can hang on a vanished network folder, so nothing ever waits for a worker:
 // destroying the checker cancels the rest, and a worker still in a look-up finds the
 // checker gone when it returns and quietly ends.
@@ -29,6 +34,10 @@ class LinkChecker : public QObject
     Q_OBJECT
 public:
     static constexpr int MaxInFlight = 3;
+    // How often the owner looks for finished rows: soon while they come in, backing off
+    // to the last while a look-up hangs.
+    static constexpr int FirstPollMs = 2;
+    static constexpr int LastPollMs = 64;
     // Tells whether a file is at a full path; called on worker threads, so it must be
     // safe to call from several at once.
     using ExistsTest = std::function<bool(const QString &fullPath)>;
@@ -53,15 +62,13 @@ Q_SIGNALS:
     // Every row has been delivered.
     void finished(int rows);
 
-protected:
-    bool event(QEvent *event) override;
-
 private:
     struct Shared;
     static void work(std::shared_ptr<Shared> shared);
     void deliver();
 
     std::shared_ptr<Shared> shared_;
+    QTimer *poll_ = nullptr;
     int total_ = 0;
     int delivered_ = 0;
     bool started_ = false;
