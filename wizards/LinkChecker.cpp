@@ -11,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-
 // What the workers and the checker share; it outlives the checker while a worker holds it.
 struct LinkChecker::Shared
 {

@@ -6,10 +6,10 @@
 #include <QObject>
 #include <QString>
 
-class QTimer;
-
 #include <functional>
 #include <memory>
+
+class QTimer;
 
 // One checked link: its line, target, whether a file is there, and the full path.
 struct LinkRow
