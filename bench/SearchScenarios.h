@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QTextDocument;
 class ResultTable;
 class ScriptedPlatform;
 class TMainForm;
@@ -27,7 +28,8 @@ public:
     static inline const QString BlindWord = QStringLiteral("marrow");
 
 private:
-    void measure(const QString &name, const QString &text, const QString &keyword, bool caseSensitive,
+    void measure(const QString &name, const QTextDocument &document, const QString &text, const QString &keyword,
+                 bool caseSensitive,
                  int expected, int sizeMb, ResultTable &table);
 
     TMainForm &form_;
