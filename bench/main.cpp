@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
 
     QList<int> sizes;
     int runs = 5;
-    int processes = 3;
+    int processes = 5;
     QSet<QString> only;
     QString output;
     QString runsOutput;
