@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <stdexcept>
 
 #include <sys/resource.h>
@@ -127,6 +128,8 @@ Alternation::Medians Alternation::run(int runs, bool warmUp, const Side &ours, c
     for (int i = 0; i < runs || (extend && i % 2 == 1) ||
                     (extend && i < runs * MaxRunsFactor && spent < PairBudgetMs);
          ++i) {
+        if (unit() == Unit::Milliseconds)
+            m.machine.append(machineProbeMs());
         QList<double> o;
         QList<double> b;
         // ABBA: the side that went second goes first in the next pair.
@@ -153,6 +156,42 @@ double Alternation::median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double Alternation::machineProbeMs()
+{
+    // Allocated and touched once, so that the probe itself takes no page faults.
+    constexpr std::size_t CopySize = std::size_t(4) << 20;
+    constexpr std::size_t TableSize = std::size_t(64) << 10;
+    constexpr std::size_t InputSize = std::size_t(256) << 10;
+    static QByteArray from(int(CopySize), '\1');
+    static QByteArray to(int(CopySize), '\0');
+    static QList<quint16> table = [] {
+        QList<quint16> t(TableSize);
+        for (std::size_t i = 0; i < TableSize; ++i)
+            t[qsizetype(i)] = quint16((i * 2654435761u) >> 7);
+        return t;
+    }();
+    static QByteArray input = [] {
+        QByteArray in(int(InputSize), '\0');
+        quint32 x = 12345;
+        for (char &c : in) {
+            x = x * 1664525u + 1013904223u;
+            c = char(x >> 24);
+        }
+        return in;
+    }();
+    QElapsedTimer timer;
+    timer.start();
+    std::memcpy(to.data(), from.constData(), CopySize);
+    quint32 sum = 0;
+    quint32 previous = 0;
+    for (const char c : std::as_const(input)) {
+        previous = table[qsizetype(((previous << 8) | quint8(c)) & (TableSize - 1))];
+        sum += previous;
+    }
+    asm volatile("" : : "r"(sum), "r"(to.constData()) : "memory");
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 long Alternation::minorFaults()

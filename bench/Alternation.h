@@ -25,6 +25,9 @@ public:
         // Minor page faults inside the timed parts of each run of a side (all its phases).
         QList<double> oursFaults;
         QList<double> baselineFaults;
+        // The machine's pace just before each pair (see machineProbeMs); empty when counting
+        // instructions.
+        QList<double> machine;
     };
 
     // What a timed part reports: milliseconds, or, when the process runs under callgrind
@@ -42,6 +45,12 @@ public:
     static constexpr double PairBudgetMs = 1000;
     static Medians run(int runs, bool warmUp, const Side &ours, const Side &baseline);
     static double median(QList<double> values);
+
+    // A fixed piece of work of a codec's kind (table look-ups, a long copy), timed: a virtual
+    // machine runs everything up to twice as slowly for tens of seconds at a time while other
+    // guests share its core or its memory, and a ratio taken in such a spell differs from one
+    // taken outside it, as ours and the baseline slow down by different factors.
+    static double machineProbeMs();
 
     // Minor page faults of this process so far.
     static long minorFaults();

@@ -58,6 +58,7 @@ BenchResult figure(const QString &scenario, const Alternation::Medians &m, doubl
     r.target = target;
     r.oursRuns = m.oursRuns[0];
     r.baselineRuns = m.baselineRuns[0];
+    r.machineRuns = m.machine;
     r.oursFaults = m.oursFaults;
     r.baselineFaults = m.baselineFaults;
     return r;

@@ -206,6 +206,7 @@ void LinkListScenarios::run(const QStringList &wanted, ResultTable &table)
     r.target = 2.0;
     r.oursRuns = m.oursRuns[0];
     r.baselineRuns = m.baselineRuns[0];
+    r.machineRuns = m.machine;
     table.add(r);
 
     form_.activeBox()->setModified(false);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -29,8 +30,18 @@ QList<double> BenchResult::pairRatios() const
         const double den = higherIsBetter ? o : b;
         return den > 0 ? num / den : 0;
     };
+    const qsizetype n = std::min(oursRuns.size(), baselineRuns.size());
     QList<double> pairs;
-    for (qsizetype i = 0; i < std::min(oursRuns.size(), baselineRuns.size()); ++i)
+    if (machineRuns.size() == n && machineBest > 0) {
+        for (qsizetype i = 0; i < n; ++i) {
+            if (machineRuns[i] <= machineBest * CalmPace)
+                pairs.append(of(oursRuns[i], baselineRuns[i]));
+        }
+        if (pairs.size() >= FewestCalmPairs)
+            return pairs;
+        pairs.clear();
+    }
+    for (qsizetype i = 0; i < n; ++i)
         pairs.append(of(oursRuns[i], baselineRuns[i]));
     if (pairs.isEmpty())
         pairs.append(of(ours, baseline));
@@ -64,6 +75,20 @@ bool BenchResult::met() const
 void ResultTable::add(const BenchResult &result)
 {
     results_.append(result);
+    shareMachineBest();
+}
+
+void ResultTable::shareMachineBest()
+{
+    double best = 0;
+    for (const BenchResult &r : std::as_const(results_)) {
+        for (double pace : r.machineRuns) {
+            if (pace > 0 && (best == 0 || pace < best))
+                best = pace;
+        }
+    }
+    for (BenchResult &r : results_)
+        r.machineBest = best;
 }
 
 namespace {
@@ -99,9 +124,15 @@ void ResultTable::pool(const ResultTable &other)
         same->baselineRuns += r.baselineRuns;
         same->oursFaults += r.oursFaults;
         same->baselineFaults += r.baselineFaults;
+        // Pace and pairs belong together: without a pace for every pair, none is judged.
+        if (same->machineRuns.size() + r.machineRuns.size() == same->oursRuns.size())
+            same->machineRuns += r.machineRuns;
+        else
+            same->machineRuns.clear();
         same->ours = Alternation::median(same->oursRuns);
         same->baseline = Alternation::median(same->baselineRuns);
     }
+    shareMachineBest();
 }
 
 void ResultTable::replace(const ResultTable &other)
@@ -115,6 +146,7 @@ void ResultTable::replace(const ResultTable &other)
         else
             *same = r;
     }
+    shareMachineBest();
 }
 
 ResultTable ResultTable::asInstructions() const
@@ -125,6 +157,7 @@ ResultTable ResultTable::asInstructions() const
         r.instructions = true;
         r.oursFaults.clear();
         r.baselineFaults.clear();
+        r.machineRuns.clear();
         out.add(r);
     }
     return out;
@@ -156,6 +189,7 @@ bool ResultTable::fromJson(const QByteArray &json, ResultTable &table, QString *
         r.baselineFaults = fromArray(o.value(QStringLiteral("baseline_faults_runs")));
         r.oursRuns = fromArray(o.value(QStringLiteral("ours_runs")));
         r.baselineRuns = fromArray(o.value(QStringLiteral("baseline_runs")));
+        r.machineRuns = fromArray(o.value(QStringLiteral("machine_runs")));
         if (r.scenario.isEmpty() || r.oursRuns.isEmpty() || r.baselineRuns.isEmpty()) {
             if (error)
                 *error = QStringLiteral("a figure without its runs");
@@ -181,7 +215,8 @@ QByteArray ResultTable::toJson(bool withRuns) const
         o.insert(QStringLiteral("ratio"), rounded(r.ratio(), 4));
         o.insert(QStringLiteral("ratio_min"), rounded(r.lowestRatio(), 4));
         o.insert(QStringLiteral("ratio_max"), rounded(r.highestRatio(), 4));
-        o.insert(QStringLiteral("pairs"), int(std::max<qsizetype>(1, std::min(r.oursRuns.size(), r.baselineRuns.size()))));
+        o.insert(QStringLiteral("pairs"), int(r.pairs()));
+        o.insert(QStringLiteral("calm_pairs"), int(r.calmPairs()));
         if (!r.memory && !r.oursFaults.isEmpty() && !r.baselineFaults.isEmpty()) {
             o.insert(QStringLiteral("ours_faults"), Alternation::median(r.oursFaults));
             o.insert(QStringLiteral("baseline_faults"), Alternation::median(r.baselineFaults));
@@ -194,6 +229,7 @@ QByteArray ResultTable::toJson(bool withRuns) const
             o.insert(QStringLiteral("baseline_runs"), toArray(r.baselineRuns));
             o.insert(QStringLiteral("ours_faults_runs"), toArray(r.oursFaults));
             o.insert(QStringLiteral("baseline_faults_runs"), toArray(r.baselineFaults));
+            o.insert(QStringLiteral("machine_runs"), toArray(r.machineRuns));
         }
         list.append(o);
     }
@@ -225,8 +261,8 @@ QByteArray amount(double v, const BenchResult &r)
 
 void ResultTable::print(std::FILE *out) const
 {
-    std::fprintf(out, "%-28s %4s %12s %12s %7s %15s %8s %13s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
-                 "pairs min-max", "target", "faults o/b", "");
+    std::fprintf(out, "%-28s %4s %12s %12s %7s %15s %9s %8s %13s  %s\n", "scenario", "MB", "ours", "baseline", "ratio",
+                 "pairs min-max", "calm", "target", "faults o/b", "");
     for (const BenchResult &r : results_) {
         QByteArray target = "-";
         QByteArray verdict = "";
@@ -240,9 +276,10 @@ void ResultTable::print(std::FILE *out) const
         if (!r.memory && !r.oursFaults.isEmpty() && !r.baselineFaults.isEmpty())
             faults = QByteArray::number(Alternation::median(r.oursFaults), 'f', 0) + '/' +
                      QByteArray::number(Alternation::median(r.baselineFaults), 'f', 0);
-        std::fprintf(out, "%-28s %4d %12s %12s %7.3f %15s %8s %13s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
+        const QByteArray calm = QByteArray::number(r.calmPairs()) + '/' + QByteArray::number(r.pairs());
+        std::fprintf(out, "%-28s %4d %12s %12s %7.3f %15s %9s %8s %13s  %s%s\n", qPrintable(r.scenario), r.sizeMb,
                      amount(r.ours, r).constData(), amount(r.baseline, r).constData(), r.ratio(), spread.constData(),
-                     target.constData(), faults.constData(), verdict.constData(),
+                     calm.constData(), target.constData(), faults.constData(), verdict.constData(),
                      r.higherIsBetter ? " (speed ratio)" : "");
     }
     std::fflush(out);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -27,6 +28,11 @@ struct BenchResult
     // Minor page faults inside the timed parts of each run of a side; empty when not counted.
     QList<double> oursFaults;
     QList<double> baselineFaults;
+    // The machine's pace before each pair (Alternation::machineProbeMs), and the best pace of
+    // the whole run, which the table sets: pairs taken while the machine ran well below its
+    // best are left out of the ratio when enough others remain (see calmPairs).
+    QList<double> machineRuns;
+    double machineBest = 0;
 
     // The median of the ratios of the pairs of runs (ours and the baseline's taken one
     // right after the other in the same process), so that what differs between processes
@@ -38,6 +44,14 @@ struct BenchResult
     double highestRatio() const;
     // No target means nothing to meet.
     bool met() const;
+    // How many pairs the ratio stands on, and how many were taken.
+    qsizetype calmPairs() const { return pairRatios().size(); }
+    qsizetype pairs() const { return std::max<qsizetype>(1, std::min(oursRuns.size(), baselineRuns.size())); }
+
+    // A pair counts when the machine ran within this factor of its best pace before it...
+    static constexpr double CalmPace = 1.25;
+    // ...as long as this many pairs, at least, remain; otherwise every pair counts.
+    static constexpr qsizetype FewestCalmPairs = 5;
 
 private:
     QList<double> pairRatios() const;
@@ -67,5 +81,8 @@ public:
     void print(std::FILE *out) const;
 
 private:
+    // Every figure measures calm against the best pace of the whole run.
+    void shareMachineBest();
+
     QList<BenchResult> results_;
 };

@@ -268,5 +268,6 @@ void SearchScenarios::measure(const QString &name, const QTextDocument &document
         r.target = caseSensitive ? 1.5 : 2.0;
     r.oursRuns = m.oursRuns[0];
     r.baselineRuns = m.baselineRuns[0];
+    r.machineRuns = m.machine;
     table.add(r);
 }
