@@ -32,9 +32,12 @@ QList<double> BenchResult::pairRatios() const
     };
     const qsizetype n = std::min(oursRuns.size(), baselineRuns.size());
     QList<double> pairs;
-    if (machineRuns.size() == n && machineBest > 0) {
+    if (n > 0 && machineRuns.size() == n) {
+        QList<double> paces = machineRuns;
+        std::sort(paces.begin(), paces.end());
+        const double usual = paces[(n - 1) / 10];
         for (qsizetype i = 0; i < n; ++i) {
-            if (machineRuns[i] <= machineBest * CalmPace)
+            if (machineRuns[i] <= usual * CalmPace)
                 pairs.append(of(oursRuns[i], baselineRuns[i]));
         }
         if (pairs.size() >= FewestCalmPairs)
@@ -75,20 +78,6 @@ bool BenchResult::met() const
 void ResultTable::add(const BenchResult &result)
 {
     results_.append(result);
-    shareMachineBest();
-}
-
-void ResultTable::shareMachineBest()
-{
-    double best = 0;
-    for (const BenchResult &r : std::as_const(results_)) {
-        for (double pace : r.machineRuns) {
-            if (pace > 0 && (best == 0 || pace < best))
-                best = pace;
-        }
-    }
-    for (BenchResult &r : results_)
-        r.machineBest = best;
 }
 
 namespace {
@@ -132,7 +121,6 @@ void ResultTable::pool(const ResultTable &other)
         same->ours = Alternation::median(same->oursRuns);
         same->baseline = Alternation::median(same->baselineRuns);
     }
-    shareMachineBest();
 }
 
 void ResultTable::replace(const ResultTable &other)
@@ -146,7 +134,6 @@ void ResultTable::replace(const ResultTable &other)
         else
             *same = r;
     }
-    shareMachineBest();
 }
 
 ResultTable ResultTable::asInstructions() const

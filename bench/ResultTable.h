@@ -28,11 +28,10 @@ struct BenchResult
     // Minor page faults inside the timed parts of each run of a side; empty when not counted.
     QList<double> oursFaults;
     QList<double> baselineFaults;
-    // The machine's pace before each pair (Alternation::machineProbeMs), and the best pace of
-    // the whole run, which the table sets: pairs taken while the machine ran well below its
-    // best are left out of the ratio when enough others remain (see calmPairs).
+    // The machine's pace before each pair (Alternation::machineProbeMs): pairs taken while the
+    // machine ran well below its usual pace are left out of the ratio when enough others
+    // remain (see calmPairs).
     QList<double> machineRuns;
-    double machineBest = 0;
 
     // The median of the ratios of the pairs of runs (ours and the baseline's taken one
     // right after the other in the same process), so that what differs between processes
@@ -48,7 +47,9 @@ struct BenchResult
     qsizetype calmPairs() const { return pairRatios().size(); }
     qsizetype pairs() const { return std::max<qsizetype>(1, std::min(oursRuns.size(), baselineRuns.size())); }
 
-    // A pair counts when the machine ran within this factor of its best pace before it...
+    // A pair counts when the machine ran within this factor of the figure's usual pace (the
+    // pace that a tenth of its pairs beat: the probe's own caches make the pace differ from
+    // one scenario to the next, and one lucky probe must not set the bar)...
     static constexpr double CalmPace = 1.25;
     // ...as long as this many pairs, at least, remain; otherwise every pair counts.
     static constexpr qsizetype FewestCalmPairs = 5;
@@ -81,8 +82,5 @@ public:
     void print(std::FILE *out) const;
 
 private:
-    // Every figure measures calm against the best pace of the whole run.
-    void shareMachineBest();
-
     QList<BenchResult> results_;
 };
