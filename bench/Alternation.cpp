@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 #include <sys/resource.h>
 
