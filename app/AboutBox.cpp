@@ -1,4 +1,4 @@
-#include "app/About.h"
+#include "app/AboutBox.h"
 
 #include "ui_AboutBox.h"
 

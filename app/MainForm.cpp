@@ -1,6 +1,6 @@
 #include "app/MainForm.h"
 
-#include "app/About.h"
+#include "app/AboutBox.h"
 #include "app/CommandGroups.h"
 #include "app/CommandRegistry.h"
 #include "app/DialogPlacement.h"
@@ -11,7 +11,7 @@
 #include "app/FileCommands.h"
 #include "app/MenuStates.h"
 #include "app/FontFallback.h"
-#include "app/Result.h"
+#include "app/ResultDlg.h"
 #include "platform/FileSizeText.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProgramFolder.h"

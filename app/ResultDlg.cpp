@@ -1,4 +1,4 @@
-#include "app/Result.h"
+#include "app/ResultDlg.h"
 
 #include "ui_ResultDlg.h"
 

@@ -7,9 +7,9 @@
 #include "app/EditBox.h"
 #include "app/MainForm.h"
 #include "platform/ScriptedPlatform.h"
-#include "userdata/TagCompletion.h"
-#include "userdata/TagDictionary.h"
-#include "userdata/TagTemplateCommands.h"
+#include "userdata/tagdictionary/TagCompletion.h"
+#include "userdata/tagdictionary/TagDictionary.h"
+#include "userdata/tagdictionary/TagTemplateCommands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,8 +8,8 @@
 #include "app/EditBox.h"
 #include "app/MainForm.h"
 #include "platform/ScriptedPlatform.h"
-#include "wizards/LinkBx.h"
-#include "wizards/LinkChecker.h"
+#include "wizards/links/LinkBox.h"
+#include "wizards/links/LinkChecker.h"
 
 #include <QAction>
 #include <QApplication>

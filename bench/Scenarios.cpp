@@ -11,7 +11,7 @@
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
 #include "app/MainForm.h"
-#include "app/Result.h"
+#include "app/ResultDlg.h"
 #include "editing/AsciiCase.h"
 #include "editing/EditContext.h"
 #include "editing/EditTools.h"

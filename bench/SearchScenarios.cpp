@@ -8,8 +8,8 @@
 #include "app/EditBox.h"
 #include "app/MainForm.h"
 #include "platform/ScriptedPlatform.h"
-#include "userdata/FindB.h"
-#include "userdata/SrchBx.h"
+#include "userdata/search/FindBox.h"
+#include "userdata/search/SearchBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "FuzzInput.h"
 
 #include "platform/Cp932Codec.h"
-#include "wizards/CsvFields.h"
+#include "wizards/tables/CsvFields.h"
 
 #include <algorithm>
 

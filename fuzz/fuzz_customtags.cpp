@@ -5,7 +5,7 @@
 #include "FuzzInput.h"
 
 #include "platform/ProfileStore.h"
-#include "userdata/CustomTagFile.h"
+#include "userdata/customtags/CustomTagFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

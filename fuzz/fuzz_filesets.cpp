@@ -7,7 +7,7 @@
 
 #include "platform/Cp932Codec.h"
 #include "platform/ProfileStore.h"
-#include "userdata/FileSetFile.h"
+#include "userdata/filesets/FileSetFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,7 +2,7 @@
 // exactly when the signature is right and the file is longer than 10 bytes.
 #include "FuzzCheck.h"
 
-#include "wizards/ImageSize.h"
+#include "wizards/images/ImageSize.h"
 
 #include <QBuffer>
 #include <QByteArray>

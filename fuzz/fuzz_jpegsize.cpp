@@ -2,7 +2,7 @@
 // error it raises comes back as a failure with its text, never as the end of the process.
 #include "FuzzCheck.h"
 
-#include "wizards/ImageSize.h"
+#include "wizards/images/ImageSize.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -7,7 +7,7 @@
 #include "editing/EditContext.h"
 #include "editing/StringEditBox.h"
 #include "editing/UndoSnapshot.h"
-#include "wizards/PageInfoMarkup.h"
+#include "wizards/pageinfo/PageInfoMarkup.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // cut inside the size is reported, anything else without IHDR leaves the fields alone.
 #include "FuzzCheck.h"
 
-#include "wizards/ImageSize.h"
+#include "wizards/images/ImageSize.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -7,9 +7,9 @@
 
 #include "editing/AsciiCase.h"
 #include "platform/Cp932Codec.h"
-#include "userdata/DocumentSearch.h"
-#include "userdata/JumpScan.h"
-#include "wizards/LinkTargets.h"
+#include "userdata/search/DocumentSearch.h"
+#include "userdata/search/JumpScan.h"
+#include "wizards/links/LinkTargets.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include "FuzzInput.h"
 
 #include "platform/Cp932Codec.h"
-#include "wizards/ColorName.h"
-#include "wizards/DateFormat.h"
+#include "wizards/lists/ColorName.h"
+#include "wizards/lists/DateFormat.h"
 
 #include <QString>
 

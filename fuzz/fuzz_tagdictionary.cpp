@@ -7,9 +7,9 @@
 #include "FuzzInput.h"
 
 #include "tests/support/TagDictionaryScan.h"
-#include "userdata/TagCompletion.h"
-#include "userdata/TagDictionary.h"
-#include "userdata/TagDictionaryEditor.h"
+#include "userdata/tagdictionary/TagCompletion.h"
+#include "userdata/tagdictionary/TagDictionary.h"
+#include "userdata/tagdictionary/TagDictionaryEditor.h"
 
 #include <QSet>
 #include <QStringList>

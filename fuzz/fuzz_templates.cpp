@@ -6,7 +6,7 @@
 #include "FuzzInput.h"
 
 #include "platform/Cp932Codec.h"
-#include "userdata/TemplateFiles.h"
+#include "userdata/templates/TemplateFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

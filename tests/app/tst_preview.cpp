@@ -3,7 +3,7 @@
 
 #include "app/EditBox.h"
 #include "platform/HelpTopic.h"
-#include "app/Result.h"
+#include "app/ResultDlg.h"
 
 #include "ui_MainForm.h"
 

@@ -1,14 +1,14 @@
 // The user's data files as older installations left them: CustomTag.ini, FS.ini, the
 // start-up list, Temp/Title.lst and the template files, read and written on bytes.
 #include "platform/Cp932Codec.h"
-#include "userdata/CustomTagFile.h"
-#include "userdata/CustomTagSource.h"
-#include "userdata/FileSetFile.h"
-#include "userdata/FileSetSource.h"
-#include "userdata/MenuCaption.h"
-#include "userdata/RegistList.h"
-#include "userdata/TemplateFiles.h"
-#include "userdata/TemplateSource.h"
+#include "userdata/customtags/CustomTagFile.h"
+#include "userdata/customtags/CustomTagSource.h"
+#include "userdata/filesets/FileSetFile.h"
+#include "userdata/filesets/FileSetSource.h"
+#include "userdata/listmanager/MenuCaption.h"
+#include "userdata/listmanager/RegistList.h"
+#include "userdata/templates/TemplateFiles.h"
+#include "userdata/templates/TemplateSource.h"
 
 #include <QDir>
 #include <QFile>

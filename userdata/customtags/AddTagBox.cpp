@@ -1,9 +1,9 @@
-#include "userdata/ATBox.h"
+#include "userdata/customtags/AddTagBox.h"
 
 #include "editing/AsciiCase.h"
 #include "platform/Platform.h"
-#include "userdata/CustomTagFile.h"
-#include "userdata/UserDataText.h"
+#include "userdata/customtags/CustomTagFile.h"
+#include "userdata/listmanager/UserDataText.h"
 
 #include "ui_AddTagBox.h"
 

@@ -1,16 +1,16 @@
-#include "userdata/CustomTagCommands.h"
+#include "userdata/customtags/CustomTagCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/IEditBox.h"
 #include "editing/RangeEdit.h"
 #include "editing/TagInserter.h"
 #include "editing/UndoSnapshot.h"
-#include "userdata/ATBox.h"
-#include "userdata/CustomTagFile.h"
-#include "userdata/CustomTagSource.h"
-#include "userdata/Regist.h"
-#include "userdata/UserDataMenu.h"
-#include "userdata/slListBx.h"
+#include "userdata/customtags/AddTagBox.h"
+#include "userdata/customtags/CustomTagFile.h"
+#include "userdata/customtags/CustomTagSource.h"
+#include "userdata/listmanager/RegistBox.h"
+#include "userdata/listmanager/UserDataMenu.h"
+#include "userdata/listmanager/slListBox.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "userdata/CustomTagFile.h"
+#include "userdata/customtags/CustomTagFile.h"
 
 #include "platform/ProfileStore.h"
 #include "platform/ProfileText.h"

@@ -1,7 +1,7 @@
-#include "userdata/CustomTagSource.h"
+#include "userdata/customtags/CustomTagSource.h"
 
-#include "userdata/CustomTagFile.h"
-#include "userdata/UserDataText.h"
+#include "userdata/customtags/CustomTagFile.h"
+#include "userdata/listmanager/UserDataText.h"
 
 void CustomTagSource::load()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/RegistSource.h"
+#include "userdata/listmanager/RegistSource.h"
 
 // The list manager over CustomTag.ini: each entry's title is the tag's name, its data the
 // head and the foot.

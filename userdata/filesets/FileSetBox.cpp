@@ -1,8 +1,8 @@
-#include "userdata/FSB.h"
+#include "userdata/filesets/FileSetBox.h"
 
 #include "platform/Platform.h"
-#include "userdata/FileSetFile.h"
-#include "userdata/UserDataText.h"
+#include "userdata/filesets/FileSetFile.h"
+#include "userdata/listmanager/UserDataText.h"
 
 #include "ui_FileSetBox.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/RegistList.h"
+#include "userdata/listmanager/RegistList.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,13 +1,13 @@
-#include "userdata/FileSetCommands.h"
+#include "userdata/filesets/FileSetCommands.h"
 
 #include "app/CommandHost.h"
-#include "userdata/FSB.h"
-#include "userdata/FileSetFile.h"
-#include "userdata/FileSetSource.h"
-#include "userdata/MenuCaption.h"
-#include "userdata/Regist.h"
-#include "userdata/UserDataText.h"
-#include "userdata/slListBx.h"
+#include "userdata/filesets/FileSetBox.h"
+#include "userdata/filesets/FileSetFile.h"
+#include "userdata/filesets/FileSetSource.h"
+#include "userdata/listmanager/MenuCaption.h"
+#include "userdata/listmanager/RegistBox.h"
+#include "userdata/listmanager/UserDataText.h"
+#include "userdata/listmanager/slListBox.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "userdata/FileSetFile.h"
+#include "userdata/filesets/FileSetFile.h"
 
 #include "platform/Cp932Codec.h"
 #include "platform/ProfileStore.h"

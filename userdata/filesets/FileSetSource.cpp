@@ -1,7 +1,7 @@
-#include "userdata/FileSetSource.h"
+#include "userdata/filesets/FileSetSource.h"
 
-#include "userdata/FileSetFile.h"
-#include "userdata/UserDataText.h"
+#include "userdata/filesets/FileSetFile.h"
+#include "userdata/listmanager/UserDataText.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "userdata/MenuCaption.h"
+#include "userdata/listmanager/MenuCaption.h"
 
 QString MenuCaption::entry(int number, const QString &name)
 {

@@ -1,7 +1,7 @@
-#include "userdata/Regist.h"
+#include "userdata/listmanager/RegistBox.h"
 
 #include "platform/Platform.h"
-#include "userdata/UserDataText.h"
+#include "userdata/listmanager/UserDataText.h"
 
 #include "ui_RegistBox.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/RegistSource.h"
+#include "userdata/listmanager/RegistSource.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "userdata/RegistList.h"
+#include "userdata/listmanager/RegistList.h"
 
 QStringList RegistList::titles() const
 {

@@ -1,6 +1,6 @@
-#include "userdata/UserDataMenu.h"
+#include "userdata/listmanager/UserDataMenu.h"
 
-#include "userdata/MenuCaption.h"
+#include "userdata/listmanager/MenuCaption.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "userdata/slListBx.h"
+#include "userdata/listmanager/slListBox.h"
 
 #include "ui_slListBox.h"
 

@@ -1,4 +1,4 @@
-#include "userdata/DocumentSearch.h"
+#include "userdata/search/DocumentSearch.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,8 +1,8 @@
-#include "userdata/FindB.h"
+#include "userdata/search/FindBox.h"
 
 #include "ui_FindBox.h"
 
-#include "wizards/ListColumnFit.h"
+#include "wizards/shared/ListColumnFit.h"
 
 TFindBox::TFindBox(QWidget *parent) : QDialog(parent), ui(new Ui::TFindBox)
 {

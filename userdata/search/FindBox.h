@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/DocumentSearch.h"
+#include "userdata/search/DocumentSearch.h"
 
 #include <QDialog>
 #include <QList>

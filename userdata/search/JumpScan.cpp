@@ -1,4 +1,4 @@
-#include "userdata/JumpScan.h"
+#include "userdata/search/JumpScan.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,4 +1,4 @@
-#include "userdata/SrchBx.h"
+#include "userdata/search/SearchBox.h"
 
 #include "ui_SearchBox.h"
 

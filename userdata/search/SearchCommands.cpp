@@ -1,16 +1,16 @@
-#include "userdata/SearchCommands.h"
+#include "userdata/search/SearchCommands.h"
 
 #include "app/CommandHost.h"
 #include "app/DialogPlacement.h"
 #include "editing/IEditBox.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
-#include "userdata/DocumentSearch.h"
-#include "userdata/FindB.h"
-#include "userdata/JumpScan.h"
-#include "userdata/SearchHistory.h"
-#include "userdata/SelectB.h"
-#include "userdata/SrchBx.h"
+#include "userdata/search/DocumentSearch.h"
+#include "userdata/search/FindBox.h"
+#include "userdata/search/JumpScan.h"
+#include "userdata/search/SearchHistory.h"
+#include "userdata/search/SelectBox.h"
+#include "userdata/search/SearchBox.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "userdata/SearchHistory.h"
+#include "userdata/search/SearchHistory.h"
 
 #include "platform/ProfileStore.h"
 

@@ -1,8 +1,8 @@
-#include "userdata/SelectB.h"
+#include "userdata/search/SelectBox.h"
 
 #include "ui_SelectBox.h"
 
-#include "wizards/ListColumnFit.h"
+#include "wizards/shared/ListColumnFit.h"
 
 #include <QHeaderView>
 

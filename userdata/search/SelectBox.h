@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/JumpScan.h"
+#include "userdata/search/JumpScan.h"
 
 #include <QDialog>
 

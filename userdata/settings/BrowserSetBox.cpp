@@ -1,4 +1,4 @@
-#include "userdata/BrowserSetBox.h"
+#include "userdata/settings/BrowserSetBox.h"
 
 #include "platform/Platform.h"
 

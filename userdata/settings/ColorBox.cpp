@@ -1,4 +1,4 @@
-#include "userdata/ColorBox.h"
+#include "userdata/settings/ColorBox.h"
 
 #include "platform/Platform.h"
 

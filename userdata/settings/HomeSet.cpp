@@ -1,7 +1,7 @@
-#include "userdata/HomeSet.h"
+#include "userdata/settings/HomeSet.h"
 
 #include "platform/Platform.h"
-#include "userdata/SettingsText.h"
+#include "userdata/settings/SettingsText.h"
 
 #include "ui_HomeSet.h"
 

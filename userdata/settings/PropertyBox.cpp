@@ -1,6 +1,6 @@
-#include "userdata/PropertyBox.h"
+#include "userdata/settings/PropertyBox.h"
 
-#include "userdata/SettingsText.h"
+#include "userdata/settings/SettingsText.h"
 
 #include "ui_PropertyBox.h"
 

@@ -1,4 +1,4 @@
-#include "userdata/SettingsCommands.h"
+#include "userdata/settings/SettingsCommands.h"
 
 #include "app/CommandHost.h"
 #include "app/SettingsKeys.h"
@@ -7,11 +7,11 @@
 #include "platform/FileSizeText.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
-#include "userdata/BrowserSetBox.h"
-#include "userdata/ColorBox.h"
-#include "userdata/HomeSet.h"
-#include "userdata/PropertyBox.h"
-#include "userdata/SettingsText.h"
+#include "userdata/settings/BrowserSetBox.h"
+#include "userdata/settings/ColorBox.h"
+#include "userdata/settings/HomeSet.h"
+#include "userdata/settings/PropertyBox.h"
+#include "userdata/settings/SettingsText.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "userdata/SettingsText.h"
+#include "userdata/settings/SettingsText.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,8 +1,8 @@
-#include "userdata/EditTagTemp.h"
+#include "userdata/tagdictionary/EditTagTempBox.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Platform.h"
-#include "userdata/TagDictionary.h"
+#include "userdata/tagdictionary/TagDictionary.h"
 
 #include "ui_EditTagTempBox.h"
 

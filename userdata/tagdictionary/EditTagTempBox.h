@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/TagDictionaryEditor.h"
+#include "userdata/tagdictionary/TagDictionaryEditor.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "userdata/TagCompletion.h"
+#include "userdata/tagdictionary/TagCompletion.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/TagDictionary.h"
+#include "userdata/tagdictionary/TagDictionary.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "userdata/TagDictionary.h"
+#include "userdata/tagdictionary/TagDictionary.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Cp932Codec.h"

@@ -1,4 +1,4 @@
-#include "userdata/TagDictionaryEditor.h"
+#include "userdata/tagdictionary/TagDictionaryEditor.h"
 
 #include "editing/AsciiCase.h"
 

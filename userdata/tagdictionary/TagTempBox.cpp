@@ -1,6 +1,6 @@
-#include "userdata/TagTemp.h"
+#include "userdata/tagdictionary/TagTempBox.h"
 
-#include "userdata/TagCompletion.h"
+#include "userdata/tagdictionary/TagCompletion.h"
 
 #include "ui_TagTempBox.h"
 

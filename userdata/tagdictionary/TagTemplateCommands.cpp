@@ -1,13 +1,13 @@
-#include "userdata/TagTemplateCommands.h"
+#include "userdata/tagdictionary/TagTemplateCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/IEditBox.h"
 #include "editing/TagInserter.h"
 #include "platform/AtomicFile.h"
 #include "platform/Platform.h"
-#include "userdata/EditTagTemp.h"
-#include "userdata/TagCompletion.h"
-#include "userdata/TagTemp.h"
+#include "userdata/tagdictionary/EditTagTempBox.h"
+#include "userdata/tagdictionary/TagCompletion.h"
+#include "userdata/tagdictionary/TagTempBox.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "userdata/ETBox.h"
+#include "userdata/templates/EditTempBox.h"
 
 #include "platform/Platform.h"
-#include "userdata/TemplateFiles.h"
-#include "userdata/UserDataText.h"
+#include "userdata/templates/TemplateFiles.h"
+#include "userdata/listmanager/UserDataText.h"
 
 #include "ui_EditTempBox.h"
 

@@ -1,14 +1,14 @@
-#include "userdata/TemplateCommands.h"
+#include "userdata/templates/TemplateCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/IEditBox.h"
 #include "editing/TagInserter.h"
-#include "userdata/ETBox.h"
-#include "userdata/Regist.h"
-#include "userdata/TemplateFiles.h"
-#include "userdata/TemplateSource.h"
-#include "userdata/UserDataMenu.h"
-#include "userdata/slListBx.h"
+#include "userdata/templates/EditTempBox.h"
+#include "userdata/listmanager/RegistBox.h"
+#include "userdata/templates/TemplateFiles.h"
+#include "userdata/templates/TemplateSource.h"
+#include "userdata/listmanager/UserDataMenu.h"
+#include "userdata/listmanager/slListBox.h"
 
 #include <QAction>
 #include <QMenu>

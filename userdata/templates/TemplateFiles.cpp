@@ -1,4 +1,4 @@
-#include "userdata/TemplateFiles.h"
+#include "userdata/templates/TemplateFiles.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/Cp932Codec.h"

@@ -1,7 +1,7 @@
-#include "userdata/TemplateSource.h"
+#include "userdata/templates/TemplateSource.h"
 
-#include "userdata/TemplateFiles.h"
-#include "userdata/UserDataText.h"
+#include "userdata/templates/TemplateFiles.h"
+#include "userdata/listmanager/UserDataText.h"
 
 void TemplateSource::load()
 {

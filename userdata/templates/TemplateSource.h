@@ -1,6 +1,6 @@
 #pragma once
 
-#include "userdata/RegistSource.h"
+#include "userdata/listmanager/RegistSource.h"
 
 // The list manager over Temp/Title.lst: entries are template titles.
 class TemplateSource : public RegistSource

@@ -1,4 +1,4 @@
-#include "wizards/FontBox.h"
+#include "wizards/fonts/FontBox.h"
 
 #include "platform/Platform.h"
 

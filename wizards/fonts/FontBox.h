@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/RgbColor.h"
-#include "wizards/FontMarkup.h"
+#include "wizards/fonts/FontMarkup.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,12 +1,12 @@
-#include "wizards/FontCommands.h"
+#include "wizards/fonts/FontCommands.h"
 
 #include "editing/IEditBox.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
-#include "wizards/FontBox.h"
-#include "wizards/HeaderBox.h"
-#include "wizards/LineSet.h"
-#include "wizards/SizeBox.h"
+#include "wizards/fonts/FontBox.h"
+#include "wizards/fonts/HeaderBox.h"
+#include "wizards/fonts/LineSet.h"
+#include "wizards/fonts/SizeBox.h"
 
 FontCommands::FontCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

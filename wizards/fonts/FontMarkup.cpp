@@ -1,4 +1,4 @@
-#include "wizards/FontMarkup.h"
+#include "wizards/fonts/FontMarkup.h"
 
 #include "editing/HtmlColor.h"
 

@@ -1,4 +1,4 @@
-#include "wizards/HeaderBox.h"
+#include "wizards/fonts/HeaderBox.h"
 
 #include "ui_HeaderBox.h"
 

@@ -1,4 +1,4 @@
-#include "wizards/LineSet.h"
+#include "wizards/fonts/LineSet.h"
 
 #include "ui_LineSet.h"
 

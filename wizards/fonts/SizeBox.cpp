@@ -1,4 +1,4 @@
-#include "wizards/SizeBox.h"
+#include "wizards/fonts/SizeBox.h"
 
 #include "ui_SizeBox.h"
 

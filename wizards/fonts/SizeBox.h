@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/FontMarkup.h"
+#include "wizards/fonts/FontMarkup.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "wizards/Frame.h"
+#include "wizards/frames/FrameBox.h"
 
 #include "platform/Platform.h"
 #include "platform/TabKeys.h"
-#include "wizards/RelativePath.h"
+#include "wizards/shared/RelativePath.h"
 
 #include "ui_FrameBox.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/FrameMarkup.h"
+#include "wizards/frames/FrameMarkup.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "wizards/FrameCommands.h"
+#include "wizards/frames/FrameCommands.h"
 
 #include "app/CommandHost.h"
 #include "platform/HelpTopic.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
-#include "wizards/Frame.h"
-#include "wizards/FrmOpt.h"
+#include "wizards/frames/FrameBox.h"
+#include "wizards/frames/FrmOptBox.h"
 
 FrameCommands::FrameCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

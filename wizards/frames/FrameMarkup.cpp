@@ -1,7 +1,7 @@
-#include "wizards/FrameMarkup.h"
+#include "wizards/frames/FrameMarkup.h"
 
 #include "editing/AsciiCase.h"
-#include "wizards/RelativePath.h"
+#include "wizards/shared/RelativePath.h"
 
 namespace {
 QString cased(QStringView text, int tagCase)

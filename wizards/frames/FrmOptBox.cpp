@@ -1,4 +1,4 @@
-#include "wizards/FrmOpt.h"
+#include "wizards/frames/FrmOptBox.h"
 
 #include "ui_FrmOptBox.h"
 

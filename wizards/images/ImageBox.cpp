@@ -1,10 +1,10 @@
-#include "wizards/Image.h"
+#include "wizards/images/ImageBox.h"
 
 #include "platform/HelpTopic.h"
 #include "platform/FileSizeText.h"
 #include "platform/Platform.h"
-#include "wizards/ImageSize.h"
-#include "wizards/RelativePath.h"
+#include "wizards/images/ImageSize.h"
+#include "wizards/shared/RelativePath.h"
 
 #include "ui_ImageBox.h"
 

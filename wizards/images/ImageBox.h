@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/ImageMarkup.h"
+#include "wizards/images/ImageMarkup.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "wizards/ImageCommands.h"
+#include "wizards/images/ImageCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
-#include "wizards/Image.h"
+#include "wizards/images/ImageBox.h"
 
 ImageCommands::ImageCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

@@ -1,4 +1,4 @@
-#include "wizards/ImageMarkup.h"
+#include "wizards/images/ImageMarkup.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,4 +1,4 @@
-#include "wizards/ImageSize.h"
+#include "wizards/images/ImageSize.h"
 
 #include "platform/RegularFile.h"
 

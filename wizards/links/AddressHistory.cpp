@@ -1,7 +1,7 @@
-#include "wizards/AddressHistory.h"
+#include "wizards/links/AddressHistory.h"
 
 #include "platform/ProfileStore.h"
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include <algorithm>
 

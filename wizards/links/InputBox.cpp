@@ -1,9 +1,9 @@
-#include "wizards/IBox.h"
+#include "wizards/links/InputBox.h"
 
 #include "platform/HelpTopic.h"
 #include "platform/Platform.h"
-#include "wizards/LinkMarkup.h"
-#include "wizards/RelativePath.h"
+#include "wizards/links/LinkMarkup.h"
+#include "wizards/shared/RelativePath.h"
 
 #include "ui_InputBox.h"
 

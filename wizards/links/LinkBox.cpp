@@ -1,8 +1,8 @@
-#include "wizards/LinkBx.h"
+#include "wizards/links/LinkBox.h"
 
 #include "ui_LinkBox.h"
 
-#include "wizards/ListColumnFit.h"
+#include "wizards/shared/ListColumnFit.h"
 
 
 TLinkBox::TLinkBox(QWidget *parent) : QDialog(parent), ui(new Ui::TLinkBox)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/LinkChecker.h"
+#include "wizards/links/LinkChecker.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "wizards/LinkChecker.h"
+#include "wizards/links/LinkChecker.h"
 
 #include <QFileInfo>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/LinkTargets.h"
+#include "wizards/links/LinkTargets.h"
 
 #include <QList>
 #include <QObject>

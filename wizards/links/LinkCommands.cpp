@@ -1,13 +1,13 @@
-#include "wizards/LinkCommands.h"
+#include "wizards/links/LinkCommands.h"
 
 #include "app/CommandHost.h"
 #include "app/SettingsKeys.h"
 #include "editing/IEditBox.h"
 #include "platform/ProfileStore.h"
-#include "wizards/AddressHistory.h"
-#include "wizards/IBox.h"
-#include "wizards/LinkMarkup.h"
-#include "wizards/RelativePath.h"
+#include "wizards/links/AddressHistory.h"
+#include "wizards/links/InputBox.h"
+#include "wizards/links/LinkMarkup.h"
+#include "wizards/shared/RelativePath.h"
 
 #include <QFontDatabase>
 

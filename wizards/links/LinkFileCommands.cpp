@@ -1,12 +1,12 @@
-#include "wizards/LinkFileCommands.h"
+#include "wizards/links/LinkFileCommands.h"
 
 #include "app/CommandHost.h"
 #include "app/DialogPlacement.h"
 #include "editing/IEditBox.h"
 #include "platform/ProfileStore.h"
-#include "wizards/LinkBx.h"
-#include "wizards/LinkChecker.h"
-#include "wizards/LinkTargets.h"
+#include "wizards/links/LinkBox.h"
+#include "wizards/links/LinkChecker.h"
+#include "wizards/links/LinkTargets.h"
 
 namespace {
 const QString Section = QStringLiteral("LinkBox");

@@ -1,4 +1,4 @@
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include "editing/AsciiCase.h"
 #include "editing/TagInserter.h"

@@ -1,4 +1,4 @@
-#include "wizards/LinkTargets.h"
+#include "wizards/links/LinkTargets.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,4 +1,4 @@
-#include "wizards/ColorName.h"
+#include "wizards/lists/ColorName.h"
 
 namespace {
 struct Named

@@ -1,10 +1,10 @@
-#include "wizards/DateCommands.h"
+#include "wizards/lists/DateCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
-#include "wizards/TimeB.h"
+#include "wizards/lists/TimeBox.h"
 
 namespace {
 const QString Section = QStringLiteral("DateValue");

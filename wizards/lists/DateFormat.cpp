@@ -1,4 +1,4 @@
-#include "wizards/DateFormat.h"
+#include "wizards/lists/DateFormat.h"
 
 #include <QLocale>
 

@@ -1,10 +1,10 @@
-#include "wizards/ListCommands.h"
+#include "wizards/lists/ListCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
-#include "wizards/List.h"
-#include "wizards/LstOpt.h"
+#include "wizards/lists/ListSet.h"
+#include "wizards/lists/ListOption.h"
 
 ListCommands::ListCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

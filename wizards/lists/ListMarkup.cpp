@@ -1,4 +1,4 @@
-#include "wizards/ListMarkup.h"
+#include "wizards/lists/ListMarkup.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,6 +1,6 @@
-#include "wizards/LstOpt.h"
+#include "wizards/lists/ListOption.h"
 
-#include "wizards/ListMarkup.h"
+#include "wizards/lists/ListMarkup.h"
 
 #include "ui_ListOption.h"
 

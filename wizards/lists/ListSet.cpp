@@ -1,4 +1,4 @@
-#include "wizards/List.h"
+#include "wizards/lists/ListSet.h"
 
 #include "ui_ListSet.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/ListMarkup.h"
+#include "wizards/lists/ListMarkup.h"
 
 #include <QDialog>
 

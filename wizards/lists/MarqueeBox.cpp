@@ -1,4 +1,4 @@
-#include "wizards/Marquee.h"
+#include "wizards/lists/MarqueeBox.h"
 
 #include "ui_MarqueeBox.h"
 

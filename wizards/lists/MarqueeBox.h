@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/RgbColor.h"
-#include "wizards/MarqueeMarkup.h"
+#include "wizards/lists/MarqueeMarkup.h"
 
 #include <QDialog>
 

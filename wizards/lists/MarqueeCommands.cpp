@@ -1,11 +1,11 @@
-#include "wizards/MarqueeCommands.h"
+#include "wizards/lists/MarqueeCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/IEditBox.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
-#include "wizards/Marquee.h"
+#include "wizards/lists/MarqueeBox.h"
 
 MarqueeCommands::MarqueeCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

@@ -1,9 +1,9 @@
-#include "wizards/MarqueeMarkup.h"
+#include "wizards/lists/MarqueeMarkup.h"
 
 #include "editing/AsciiCase.h"
 #include "editing/HtmlColor.h"
 #include "platform/ProfileStore.h"
-#include "wizards/ColorName.h"
+#include "wizards/lists/ColorName.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "wizards/TimeB.h"
+#include "wizards/lists/TimeBox.h"
 
 #include "platform/Clock.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/DateFormat.h"
+#include "wizards/lists/DateFormat.h"
 
 #include <QDialog>
 

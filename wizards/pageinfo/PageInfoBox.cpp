@@ -1,4 +1,4 @@
-#include "wizards/PageInfo.h"
+#include "wizards/pageinfo/PageInfoBox.h"
 
 #include "editing/HtmlColor.h"
 #include "platform/Platform.h"

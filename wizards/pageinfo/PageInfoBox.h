@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/PageInfoMarkup.h"
+#include "wizards/pageinfo/PageInfoMarkup.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,10 +1,10 @@
-#include "wizards/PageInfoCommands.h"
+#include "wizards/pageinfo/PageInfoCommands.h"
 
 #include "platform/HelpTopic.h"
 #include "editing/IEditBox.h"
 #include "platform/Platform.h"
-#include "wizards/PageInfo.h"
-#include "wizards/PageInfoMarkup.h"
+#include "wizards/pageinfo/PageInfoBox.h"
+#include "wizards/pageinfo/PageInfoMarkup.h"
 
 PageInfoCommands::PageInfoCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

@@ -1,4 +1,4 @@
-#include "wizards/PageInfoMarkup.h"
+#include "wizards/pageinfo/PageInfoMarkup.h"
 
 #include "editing/AsciiCase.h"
 #include "editing/EditContext.h"

@@ -1,4 +1,4 @@
-#include "wizards/ListColumnFit.h"
+#include "wizards/shared/ListColumnFit.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

@@ -1,4 +1,4 @@
-#include "wizards/RelativePath.h"
+#include "wizards/shared/RelativePath.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "userdata/SSRB.h"
+#include "wizards/stylesheets/SSRadioBox.h"
 
 #include "editing/AsciiCase.h"
 

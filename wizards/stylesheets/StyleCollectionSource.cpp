@@ -1,4 +1,4 @@
-#include "userdata/StyleCollectionSource.h"
+#include "wizards/stylesheets/StyleCollectionSource.h"
 
 RegistLayout StyleCollectionSource::layout() const
 {

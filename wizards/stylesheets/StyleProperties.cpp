@@ -1,4 +1,4 @@
-#include "wizards/StyleProperties.h"
+#include "wizards/stylesheets/StyleProperties.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,4 +1,4 @@
-#include "wizards/StyleSheetCommands.h"
+#include "wizards/stylesheets/StyleSheetCommands.h"
 
 #include "app/SettingsKeys.h"
 #include "editing/AsciiCase.h"
@@ -9,12 +9,12 @@
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
 #include "platform/ProfileText.h"
-#include "userdata/Regist.h"
-#include "userdata/SSRB.h"
-#include "userdata/StyleCollectionSource.h"
-#include "userdata/ssFontBx.h"
-#include "userdata/ssSizeB.h"
-#include "wizards/LinkMarkup.h"
+#include "userdata/listmanager/RegistBox.h"
+#include "wizards/stylesheets/SSRadioBox.h"
+#include "wizards/stylesheets/StyleCollectionSource.h"
+#include "wizards/stylesheets/ssFontBox.h"
+#include "wizards/stylesheets/ssSizeBox.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include <QFontDatabase>
 #include <QTimer>

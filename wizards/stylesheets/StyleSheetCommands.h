@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandHost.h"
-#include "wizards/StyleProperties.h"
+#include "wizards/stylesheets/StyleProperties.h"
 
 #include <QColor>
 #include <QObject>

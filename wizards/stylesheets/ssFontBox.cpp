@@ -1,4 +1,4 @@
-#include "userdata/ssFontBx.h"
+#include "wizards/stylesheets/ssFontBox.h"
 
 #include "ui_ssFontBox.h"
 

@@ -1,4 +1,4 @@
-#include "userdata/ssSizeB.h"
+#include "wizards/stylesheets/ssSizeBox.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/StyleProperties.h"
+#include "wizards/stylesheets/StyleProperties.h"
 
 #include <QDialog>
 

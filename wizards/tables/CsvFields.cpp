@@ -1,4 +1,4 @@
-#include "wizards/CsvFields.h"
+#include "wizards/tables/CsvFields.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "wizards/Table.h"
+#include "wizards/tables/TableBox.h"
 
 #include "platform/HelpTopic.h"
 #include "platform/Cp932Codec.h"
 #include "platform/Platform.h"
 #include "platform/RegularFile.h"
 #include "platform/TabKeys.h"
-#include "wizards/CsvFields.h"
+#include "wizards/tables/CsvFields.h"
 
 #include "ui_TableBox.h"
 

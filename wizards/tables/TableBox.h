@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizards/TableMarkup.h"
+#include "wizards/tables/TableMarkup.h"
 
 #include <QDialog>
 

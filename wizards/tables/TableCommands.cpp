@@ -1,10 +1,10 @@
-#include "wizards/TableCommands.h"
+#include "wizards/tables/TableCommands.h"
 
 #include "app/CommandHost.h"
 #include "editing/TagInserter.h"
 #include "platform/Platform.h"
-#include "wizards/TOpt.h"
-#include "wizards/Table.h"
+#include "wizards/tables/TagOpt.h"
+#include "wizards/tables/TableBox.h"
 
 TableCommands::TableCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {

@@ -1,4 +1,4 @@
-#include "wizards/TableMarkup.h"
+#include "wizards/tables/TableMarkup.h"
 
 #include "editing/AsciiCase.h"
 

@@ -1,8 +1,8 @@
-#include "wizards/TOpt.h"
+#include "wizards/tables/TagOpt.h"
 
 #include "platform/HelpTopic.h"
 
-#include "ui_TagOptBox.h"
+#include "ui_TagOpt.h"
 
 TTagOpt::TTagOpt(QWidget *parent) : QDialog(parent), ui(new Ui::TTagOpt)
 {

@@ -1,8 +1,8 @@
 // Finding occurrences, the jump lists' scans and the search history.
 #include "platform/ProfileStore.h"
-#include "userdata/DocumentSearch.h"
-#include "userdata/JumpScan.h"
-#include "userdata/SearchHistory.h"
+#include "userdata/search/DocumentSearch.h"
+#include "userdata/search/JumpScan.h"
+#include "userdata/search/SearchHistory.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -3,10 +3,10 @@
 
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "userdata/FindB.h"
-#include "userdata/SearchCommands.h"
-#include "userdata/SelectB.h"
-#include "userdata/SrchBx.h"
+#include "userdata/search/FindBox.h"
+#include "userdata/search/SearchCommands.h"
+#include "userdata/search/SelectBox.h"
+#include "userdata/search/SearchBox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,11 +3,11 @@
 
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "userdata/BrowserSetBox.h"
-#include "userdata/ColorBox.h"
-#include "userdata/HomeSet.h"
-#include "userdata/PropertyBox.h"
-#include "userdata/SettingsText.h"
+#include "userdata/settings/BrowserSetBox.h"
+#include "userdata/settings/ColorBox.h"
+#include "userdata/settings/HomeSet.h"
+#include "userdata/settings/PropertyBox.h"
+#include "userdata/settings/SettingsText.h"
 
 #include "ui_BrowserSetBox.h"
 #include "ui_ColorBox.h"

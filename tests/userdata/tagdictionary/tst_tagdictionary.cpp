@@ -4,9 +4,9 @@
 
 #include "editing/AsciiCase.h"
 #include "platform/Cp932Codec.h"
-#include "userdata/TagCompletion.h"
-#include "userdata/TagDictionary.h"
-#include "userdata/TagDictionaryEditor.h"
+#include "userdata/tagdictionary/TagCompletion.h"
+#include "userdata/tagdictionary/TagDictionary.h"
+#include "userdata/tagdictionary/TagDictionaryEditor.h"
 
 #include <QDir>
 #include <QFile>

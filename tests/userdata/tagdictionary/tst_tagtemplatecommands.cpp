@@ -4,8 +4,8 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 #include "platform/Cp932Codec.h"
-#include "userdata/EditTagTemp.h"
-#include "userdata/TagTemp.h"
+#include "userdata/tagdictionary/EditTagTempBox.h"
+#include "userdata/tagdictionary/TagTempBox.h"
 
 #include "Controls.h"
 

@@ -3,8 +3,8 @@
 
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
-#include "wizards/FontBox.h"
-#include "wizards/SizeBox.h"
+#include "wizards/fonts/FontBox.h"
+#include "wizards/fonts/SizeBox.h"
 
 #include "Controls.h"
 

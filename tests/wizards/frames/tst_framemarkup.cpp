@@ -1,5 +1,5 @@
 // Frameset blocks, frame tag options and the source lists of the frame wizard as text.
-#include "wizards/FrameMarkup.h"
+#include "wizards/frames/FrameMarkup.h"
 
 #include <QTest>
 

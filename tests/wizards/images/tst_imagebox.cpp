@@ -3,7 +3,7 @@
 #include "ShellFixture.h"
 
 #include "app/EditBox.h"
-#include "wizards/Image.h"
+#include "wizards/images/ImageBox.h"
 
 #include "Controls.h"
 

@@ -1,5 +1,5 @@
 // The IMG tag and attribute string of the image dialog.
-#include "wizards/ImageMarkup.h"
+#include "wizards/images/ImageMarkup.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // Picture sizes read from the files themselves, and every kind of file that is not a picture.
-#include "wizards/ImageSize.h"
+#include "wizards/images/ImageSize.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The remembered home page, mail and FTP addresses in TW.ini.
 #include "platform/ProfileStore.h"
-#include "wizards/AddressHistory.h"
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/AddressHistory.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include <QFile>
 #include <QTemporaryDir>

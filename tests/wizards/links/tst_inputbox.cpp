@@ -4,9 +4,9 @@
 
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "wizards/IBox.h"
-#include "wizards/LinkCommands.h"
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/InputBox.h"
+#include "wizards/links/LinkCommands.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include <QComboBox>
 #include <QDir>

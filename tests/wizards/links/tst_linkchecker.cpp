@@ -1,5 +1,5 @@
 // The threaded existence checks of the link file list: order, existence, cancelling.
-#include "wizards/LinkChecker.h"
+#include "wizards/links/LinkChecker.h"
 
 #include <QDir>
 #include <QFile>

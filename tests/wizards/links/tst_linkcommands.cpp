@@ -5,9 +5,9 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "wizards/IBox.h"
-#include "wizards/LinkCommands.h"
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/InputBox.h"
+#include "wizards/links/LinkCommands.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include "ui_MainForm.h"
 

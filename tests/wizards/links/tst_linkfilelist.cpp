@@ -3,8 +3,8 @@
 
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "wizards/LinkBx.h"
-#include "wizards/LinkFileCommands.h"
+#include "wizards/links/LinkBox.h"
+#include "wizards/links/LinkFileCommands.h"
 
 #include <QAction>
 #include <QDir>

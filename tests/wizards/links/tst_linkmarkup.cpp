@@ -4,7 +4,7 @@
 #include "editing/EditContext.h"
 #include "editing/StringEditBox.h"
 #include "editing/UndoSnapshot.h"
-#include "wizards/LinkMarkup.h"
+#include "wizards/links/LinkMarkup.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // Which HREF targets the link file list checks, and where it looks for them.
-#include "wizards/LinkTargets.h"
+#include "wizards/links/LinkTargets.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The date dialog's format letters, weekday names and the order of its parts.
-#include "wizards/DateFormat.h"
+#include "wizards/lists/DateFormat.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 #include "app/EditBox.h"
 #include "platform/Clock.h"
 #include "platform/ProfileStore.h"
-#include "wizards/DateFormat.h"
-#include "wizards/TimeB.h"
+#include "wizards/lists/DateFormat.h"
+#include "wizards/lists/TimeBox.h"
 
 #include "Controls.h"
 

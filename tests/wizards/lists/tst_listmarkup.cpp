@@ -1,5 +1,5 @@
 // List wizard blocks and list tag options as text.
-#include "wizards/ListMarkup.h"
+#include "wizards/lists/ListMarkup.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The MARQUEE element, the colour-name form and the marquee settings in TW.ini.
 #include "platform/ProfileStore.h"
-#include "wizards/ColorName.h"
-#include "wizards/MarqueeMarkup.h"
+#include "wizards/lists/ColorName.h"
+#include "wizards/lists/MarqueeMarkup.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
-#include "wizards/PageInfo.h"
+#include "wizards/pageinfo/PageInfoBox.h"
 
 #include "Controls.h"
 

@@ -3,8 +3,8 @@
 #include "editing/EditContext.h"
 #include "editing/StringEditBox.h"
 #include "editing/UndoSnapshot.h"
-#include "wizards/FontMarkup.h"
-#include "wizards/PageInfoMarkup.h"
+#include "wizards/fonts/FontMarkup.h"
+#include "wizards/pageinfo/PageInfoMarkup.h"
 
 #include <QTest>
 

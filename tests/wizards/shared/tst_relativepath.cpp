@@ -1,5 +1,5 @@
 // The path a page uses to refer to another file.
-#include "wizards/RelativePath.h"
+#include "wizards/shared/RelativePath.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The declarations of the style sheet dialogs, the remembered font-size choices and the
 // collection window's line joining, without widgets.
-#include "userdata/StyleCollectionSource.h"
-#include "wizards/StyleProperties.h"
+#include "wizards/stylesheets/StyleCollectionSource.h"
+#include "wizards/stylesheets/StyleProperties.h"
 
 #include <QTest>
 

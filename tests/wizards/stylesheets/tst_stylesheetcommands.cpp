@@ -5,7 +5,7 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 #include "platform/ProfileStore.h"
-#include "userdata/Regist.h"
+#include "userdata/listmanager/RegistBox.h"
 
 #include "Controls.h"
 

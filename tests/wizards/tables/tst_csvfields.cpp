@@ -1,5 +1,5 @@
 // The table wizard's reading of CSV text: fields, lines and the grid they fill.
-#include "wizards/CsvFields.h"
+#include "wizards/tables/CsvFields.h"
 
 #include <QTest>
 

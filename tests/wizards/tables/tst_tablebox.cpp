@@ -5,7 +5,7 @@
 #include "app/EditBox.h"
 #include "platform/Cp932Codec.h"
 #include "platform/RegularFile.h"
-#include "wizards/Table.h"
+#include "wizards/tables/TableBox.h"
 
 #include "Controls.h"
 

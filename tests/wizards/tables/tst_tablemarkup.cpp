@@ -1,5 +1,5 @@
 // The TABLE block of the table wizard and the cell attributes of the table tag options.
-#include "wizards/TableMarkup.h"
+#include "wizards/tables/TableMarkup.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
-#include "wizards/TOpt.h"
+#include "wizards/tables/TagOpt.h"
 
 #include "Controls.h"
 
