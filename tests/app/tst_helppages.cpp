@@ -13,16 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include "SourceTree.h"
 
 namespace {
 
-const QString SourceDir = QStringLiteral(TAGWELL_SOURCE_DIR);
 const QStringList PageNames = {QStringLiteral("Help.html"), QStringLiteral("Tips.html"),
                                QStringLiteral("TagTemplate.html")};
 
 QString helpDir()
 {
-    return SourceDir + QStringLiteral("/resources/Help");
+    return SourceTree::path(u"resources/Help");
 }
 
 QString at(qint64 line)
@@ -461,7 +461,7 @@ void TestHelpPages::quotesMatchTheProgram_data()
 void TestHelpPages::quotesMatchTheProgram()
 {
     QFETCH(QString, page);
-    const ProgramTexts program = readProgramTexts(SourceDir + QStringLiteral("/forms/MainForm.ui"));
+    const ProgramTexts program = readProgramTexts(SourceTree::path(u"forms/MainForm.ui"));
     QVERIFY2(program.error.isEmpty(), qPrintable(program.error));
     QVERIFY(program.captions.contains(QStringLiteral("新規")));
     const QStringList problems = quoteProblems(helpDir(), page, program);

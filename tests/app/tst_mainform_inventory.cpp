@@ -14,6 +14,7 @@
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QtTest>
+#include "SourceTree.h"
 
 static void initImages()
 {
@@ -366,7 +367,7 @@ private Q_SLOTS:
     // Every image the form names is compiled in and draws something.
     void iconResourcesExist()
     {
-        QFile form(QStringLiteral(TAGWELL_SOURCE_DIR "/forms/MainForm.ui"));
+        QFile form(SourceTree::path(u"forms/MainForm.ui"));
         QVERIFY(form.open(QIODevice::ReadOnly));
         const QString xml = QString::fromUtf8(form.readAll());
         QSet<QString> paths;
@@ -374,7 +375,7 @@ private Q_SLOTS:
              QRegularExpression(QStringLiteral(":/images/[A-Za-z0-9_]+\\.svg")).globalMatch(xml))
             paths.insert(m.captured());
         const QStringList files =
-            QDir(QStringLiteral(TAGWELL_SOURCE_DIR "/forms/images")).entryList({QStringLiteral("*.svg")});
+            QDir(SourceTree::path(u"forms/images")).entryList({QStringLiteral("*.svg")});
         QVERIFY(!paths.isEmpty());
         for (const QString &f : files)
             QVERIFY2(QFile::exists(QLatin1String(":/images/") + f), qPrintable(f + QLatin1String(" not in images.qrc")));

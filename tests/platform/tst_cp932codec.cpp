@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include "SourceTree.h"
 
 using namespace Qt::StringLiterals;
 
@@ -568,11 +569,11 @@ void TestCp932Codec::tableMatchesGenerator()
     QVERIFY(dir.isValid());
     const QString generated = dir.filePath(QStringLiteral("Cp932Table.inc"));
     QProcess process;
-    process.start(python, {QStringLiteral(TAGWELL_SOURCE_DIR "/scripts/gen_cp932_table.py"), generated});
+    process.start(python, {SourceTree::path(u"scripts/gen_cp932_table.py"), generated});
     QVERIFY(process.waitForFinished(120000));
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     QFile fresh(generated);
-    QFile committed(QStringLiteral(TAGWELL_SOURCE_DIR "/platform/Cp932Table.inc"));
+    QFile committed(SourceTree::path(u"platform/Cp932Table.inc"));
     QVERIFY(fresh.open(QIODevice::ReadOnly));
     QVERIFY(committed.open(QIODevice::ReadOnly));
     QVERIFY2(fresh.readAll() == committed.readAll(), "platform/Cp932Table.inc is out of date; rerun the generator");

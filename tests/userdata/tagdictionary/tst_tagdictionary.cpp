@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include "SourceTree.h"
 
 using Mode = TagCompletion::Mode;
 using Kind = TagDictionaryEditor::Notice::Kind;
@@ -141,8 +142,8 @@ private Q_SLOTS:
     // corpus and on the shipped dictionary.
     void lookupsAgreeWithScans()
     {
-        QStringList files{QStringLiteral(TAGWELL_SOURCE_DIR "/resources/Template.tag")};
-        const QDir corpus(QStringLiteral(TAGWELL_SOURCE_DIR "/fuzz/corpus/tagdictionary"));
+        QStringList files{SourceTree::path(u"resources/Template.tag")};
+        const QDir corpus(SourceTree::path(u"fuzz/corpus/tagdictionary"));
         QVERIFY(corpus.exists());
         for (const QString &name : corpus.entryList(QDir::Files))
             files << corpus.filePath(name);
@@ -272,7 +273,7 @@ private Q_SLOTS:
     // The dictionary that ships beside the program.
     void shippedDictionary()
     {
-        const QByteArray bytes = readFile(QStringLiteral(TAGWELL_SOURCE_DIR "/resources/Template.tag"));
+        const QByteArray bytes = readFile(SourceTree::path(u"resources/Template.tag"));
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
         QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
