@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -218,6 +219,41 @@ private Q_SLOTS:
         });
         run(f, "imgHRWizardSpd");
         QCOMPARE(box->text(), QStringLiteral("<hr size=\"7\" width=\"500\" align=\"right\" noshade>"));
+    }
+
+    // A typed length above the maximum becomes the maximum instead of being refused.
+    void typedRuleLengthIsLoweredToTheMaximum()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        EditBox *box = newDocument(fx, QString(), 0, 0);
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                d->show();
+                QVERIFY(QTest::qWaitForWindowExposed(d));
+                QSpinBox *width = child<QSpinBox>(d, "WidthSpin");
+                QLineEdit *field = width->findChild<QLineEdit *>();
+                QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("150"));
+                QCOMPARE(field->text(), QStringLiteral("100"));
+                QCOMPARE(width->value(), 100);
+                QRadioButton *number = child<QRadioButton>(d, "NumRadio");
+                QTest::mouseClick(number, Qt::LeftButton, {}, QPoint(4, number->height() / 2));
+                QVERIFY(number->isChecked());
+                QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("2500"));
+                QCOMPARE(field->text(), QStringLiteral("1000"));
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("99999999999"));
+                QCOMPARE(width->value(), 1000);
+            }();
+            child<QPushButton>(d, "OkButton")->click();
+            return d->result();
+        });
+        run(f, "imgHRWizard");
+        QCOMPARE(box->text(), QStringLiteral("<HR SIZE=\"3\" WIDTH=\"1000\" ALIGN=\"CENTER\">"));
     }
 
     void itemsNeedADocument()
