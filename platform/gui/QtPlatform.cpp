@@ -188,6 +188,8 @@ Platform::Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QS
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    // Messages name files and quote what the user typed: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(messageText(text));
     box.setIcon(kind == MessageKind::Information ? QMessageBox::Information
                 : kind == MessageKind::Warning   ? QMessageBox::Warning

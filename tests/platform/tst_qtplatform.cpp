@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -146,6 +148,32 @@ private Q_SLOTS:
         const Platform::FileAnswer answer = platform.saveFile(nullptr, request);
         QCOMPARE(answer.files, QStringList({dir.filePath(QStringLiteral("memo"))}));
         QCOMPARE(answer.filterIndex, 1);
+    }
+
+    // A message naming a file called "<i>x.csv" shows that name, not an italic "x.csv".
+    void messagesShowMarkupAsText()
+    {
+        const QString text = QStringLiteral("\"<i>x.csv\" を読み込めませんでした。");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QLabel *label : box->findChildren<QLabel *>()) {
+                if (label->text().contains(QLatin1String("x.csv"))) {
+                    shown = label->text();
+                    format = label->textFormat();
+                }
+            }
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtPlatform platform;
+        QCOMPARE(platform.message(nullptr, Platform::MessageKind::Warning, QStringLiteral("Tagwell"), text,
+                                  Platform::Buttons::Ok, std::nullopt),
+                 Platform::Answer::Ok);
+        QCOMPARE(shown, text);
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "platform/Cp932Codec.h"
 #include "userdata/customtags/AddTagBox.h"
 #include "userdata/customtags/CustomTagSource.h"
+#include "userdata/customtags/TypedCase.h"
 #include "userdata/templates/EditTempBox.h"
 #include "userdata/filesets/FileSetBox.h"
 #include "userdata/filesets/FileSetFile.h"
@@ -20,6 +21,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -113,6 +116,9 @@ private Q_SLOTS:
     void customTagPickerAppliesTheTagCase();
     void tagRegisteredInTheListManagerReachesTheMenu();
     void addTagBoxPreviewsAndRefusals();
+    void caseRadiosApplyToWhatIsTypedNext();
+    void typedCaseTouchesOnlyWhatCameIn_data();
+    void typedCaseTouchesOnlyWhatCameIn();
     void listManagerMovesWrapAndDisableWithoutSelection();
     void failedCustomTagWriteKeepsTheManagerOpen();
 
@@ -241,9 +247,6 @@ void TestUserDataCommands::addTagBoxPreviewsAndRefusals()
     QCOMPARE(foot->text(), QStringLiteral("td"));
     QCOMPARE(child<QLabel>(&box, "HTagLabel")->text(), QStringLiteral("<td align=x>"));
     QCOMPARE(child<QLabel>(&box, "BTagLabel")->text(), QStringLiteral("</td>"));
-    child<QRadioButton>(&box, "UpperRadio")->click();
-    QCOMPARE(box.head(), QStringLiteral("<TD ALIGN=X>"));
-    QCOMPARE(box.foot(), QStringLiteral("</TD>"));
 
     // A pasted text with a space gives the closing tag the part before it.
     TAddTagBox pasted(true);
@@ -267,6 +270,68 @@ void TestUserDataCommands::addTagBoxPreviewsAndRefusals()
     child<QLineEdit>(&change, "TagNameEdit")->insert(QStringLiteral("x\ny"));
     button(&change, "OkBtn")->click();
     QCOMPARE(change.result(), int(QDialog::Rejected));
+}
+
+void TestUserDataCommands::caseRadiosApplyToWhatIsTypedNext()
+{
+    ScriptedPlatform platform;
+    TAddTagBox change(true);
+    change.setEntry(QStringLiteral("red"), QStringLiteral("<FONT COLOR=\"red\">"), QStringLiteral("</FONT>"));
+    change.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&change));
+    auto *head = child<QLineEdit>(&change, "HTagEdit");
+    auto *foot = child<QLineEdit>(&change, "BTagEdit");
+    const auto clickOn = [](QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); };
+    // Typing after the stored attribute leaves its value as it was.
+    clickOn(head);
+    QTest::keyClick(head, Qt::Key_End);
+    QTest::keyClicks(head, QStringLiteral(" size=2"));
+    QCOMPARE(change.head(), QStringLiteral("<FONT COLOR=\"red\" SIZE=2>"));
+    // A radio changes nothing already there, only what comes next, also in the middle.
+    clickOn(child<QRadioButton>(&change, "LowerRadio"));
+    QCOMPARE(change.head(), QStringLiteral("<FONT COLOR=\"red\" SIZE=2>"));
+    clickOn(head);
+    QTest::keyClick(head, Qt::Key_Home);
+    QTest::keyClicks(head, QStringLiteral("B"));
+    QCOMPARE(change.head(), QStringLiteral("<bFONT COLOR=\"red\" SIZE=2>"));
+    clickOn(child<QRadioButton>(&change, "NoChangeRadio"));
+    clickOn(foot);
+    QTest::keyClick(foot, Qt::Key_End);
+    QTest::keyClicks(foot, QStringLiteral("Xy"));
+    QCOMPARE(change.foot(), QStringLiteral("</FONTXy>"));
+    clickOn(child<QRadioButton>(&change, "UpperRadio"));
+    QCOMPARE(change.foot(), QStringLiteral("</FONTXy>"));
+    // Pasted text is typed text too.
+    QApplication::clipboard()->setText(QStringLiteral("z"));
+    clickOn(foot);
+    QTest::keyClick(foot, Qt::Key_End);
+    QTest::keyClick(foot, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(change.foot(), QStringLiteral("</FONTXyZ>"));
+}
+
+void TestUserDataCommands::typedCaseTouchesOnlyWhatCameIn_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("appended") << "A b=\"x\"" << "A b=\"x\"c" << int(TypedCase::Upper) << "A b=\"x\"C";
+    QTest::newRow("in the middle") << "ab" << "aXyb" << int(TypedCase::Lower) << "axyb";
+    QTest::newRow("before a letter of the other case") << "Ab" << "aAb" << int(TypedCase::Upper) << "AAb";
+    QTest::newRow("selection replaced") << "one TWO" << "one sixO" << int(TypedCase::Upper) << "one SIXO";
+    QTest::newRow("deleted") << "aBc" << "ac" << int(TypedCase::Upper) << "ac";
+    QTest::newRow("as typed") << "a" << "aBc" << int(TypedCase::AsTyped) << "aBc";
+    QTest::newRow("from empty") << "" << "td" << int(TypedCase::Upper) << "TD";
+    QTest::newRow("only ASCII letters") << "" << "ｆont=é" << int(TypedCase::Upper) << "ｆONT=é";
+}
+
+void TestUserDataCommands::typedCaseTouchesOnlyWhatCameIn()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, mode);
+    QFETCH(QString, expected);
+    QCOMPARE(TypedCase::apply(before, after, TypedCase::Mode(mode)), expected);
 }
 
 void TestUserDataCommands::listManagerMovesWrapAndDisableWithoutSelection()

@@ -1,8 +1,8 @@
 #include "userdata/customtags/AddTagBox.h"
 
-#include "editing/AsciiCase.h"
 #include "platform/Platform.h"
 #include "userdata/customtags/CustomTagFile.h"
+#include "userdata/customtags/TypedCase.h"
 #include "userdata/listmanager/UserDataText.h"
 
 #include "ui_AddTagBox.h"
@@ -12,24 +12,29 @@
 
 namespace {
 
-// Puts what is typed into the case the radios choose, before the box takes it.
+// Puts what comes into its field (typed or pasted) into the case the radios choose, before
+// the field takes it; what the field held stays as it was.
 class CaseValidator : public QValidator
 {
 public:
-    CaseValidator(const QRadioButton *upper, const QRadioButton *lower, QObject *parent)
-        : QValidator(parent), upper_(upper), lower_(lower)
+    CaseValidator(QLineEdit *edit, const QRadioButton *upper, const QRadioButton *lower)
+        : QValidator(edit), upper_(upper), lower_(lower), before_(edit->text())
     {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { before_ = text; });
     }
     State validate(QString &input, int &) const override
     {
-        if (upper_->isChecked() || lower_->isChecked())
-            input = AsciiCase::convert(input, upper_->isChecked());
+        const TypedCase::Mode mode = upper_->isChecked()   ? TypedCase::Upper
+                                     : lower_->isChecked() ? TypedCase::Lower
+                                                           : TypedCase::AsTyped;
+        input = TypedCase::apply(before_, input, mode);
         return Acceptable;
     }
 
 private:
     const QRadioButton *upper_;
     const QRadioButton *lower_;
+    QString before_;
 };
 
 } // namespace
@@ -43,12 +48,10 @@ TAddTagBox::TAddTagBox(bool upperCase, QWidget *parent) : QDialog(parent), ui(ne
 
     connect(ui->HTagEdit, &QLineEdit::textChanged, this, &TAddTagBox::HTagEditChange);
     connect(ui->BTagEdit, &QLineEdit::textChanged, this, &TAddTagBox::BTagEditChange);
-    auto *typedCase = new CaseValidator(ui->UpperRadio, ui->LowerRadio, this);
-    ui->HTagEdit->setValidator(typedCase);
-    ui->BTagEdit->setValidator(typedCase);
+    // The case radios apply to what is typed from then on, not to what the fields hold.
+    ui->HTagEdit->setValidator(new CaseValidator(ui->HTagEdit, ui->UpperRadio, ui->LowerRadio));
+    ui->BTagEdit->setValidator(new CaseValidator(ui->BTagEdit, ui->UpperRadio, ui->LowerRadio));
     connect(ui->NoCloseChk, &QCheckBox::toggled, this, &TAddTagBox::NoCloseChkClick);
-    for (QRadioButton *r : {ui->UpperRadio, ui->LowerRadio, ui->NoChangeRadio})
-        connect(r, &QRadioButton::clicked, this, &TAddTagBox::CaseRadioClick);
     connect(ui->OkBtn, &QPushButton::clicked, this, &TAddTagBox::OkBtnClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->HelpBtn, &QPushButton::clicked, this, &TAddTagBox::HelpBtnClick);
@@ -65,7 +68,8 @@ void TAddTagBox::setEntry(const QString &name, const QString &head, const QStrin
     setWindowTitle(QStringLiteral("登録内容の変更"));
     ui->TagNameEdit->setText(name);
     // The stored tags come back as stored; the case radios act on what is typed.
-    const QValidator *typedCase = ui->HTagEdit->validator();
+    const QValidator *headCase = ui->HTagEdit->validator();
+    const QValidator *footCase = ui->BTagEdit->validator();
     ui->HTagEdit->setValidator(nullptr);
     ui->BTagEdit->setValidator(nullptr);
     ui->HTagEdit->setText(head.mid(1, head.size() - 2));
@@ -73,8 +77,8 @@ void TAddTagBox::setEntry(const QString &name, const QString &head, const QStrin
         ui->NoCloseChk->setChecked(true);
     else
         ui->BTagEdit->setText(foot.mid(2, foot.size() - 3));
-    ui->HTagEdit->setValidator(typedCase);
-    ui->BTagEdit->setValidator(typedCase);
+    ui->HTagEdit->setValidator(headCase);
+    ui->BTagEdit->setValidator(footCase);
 }
 
 QString TAddTagBox::name() const
@@ -119,21 +123,6 @@ void TAddTagBox::NoCloseChkClick()
     for (QWidget *w : {static_cast<QWidget *>(ui->BTagEdit), static_cast<QWidget *>(ui->BTagLabel),
                        static_cast<QWidget *>(ui->BTagCaption)})
         w->setEnabled(on);
-}
-
-void TAddTagBox::applyCase(QLineEdit *edit)
-{
-    if (ui->NoChangeRadio->isChecked())
-        return;
-    const QString converted = AsciiCase::convert(edit->text(), ui->UpperRadio->isChecked());
-    if (converted != edit->text())
-        edit->setText(converted);
-}
-
-void TAddTagBox::CaseRadioClick()
-{
-    applyCase(ui->HTagEdit);
-    applyCase(ui->BTagEdit);
 }
 
 void TAddTagBox::OkBtnClick()

@@ -5,7 +5,6 @@
 namespace Ui {
 class TAddTagBox;
 }
-class QLineEdit;
 
 // Entry of one custom tag: the opening and closing tag typed without their brackets,
 // with live previews, and the name it is registered under. Add mode unless an entry is
@@ -40,8 +39,6 @@ private:
     void HTagEditChange(const QString &text);
     void BTagEditChange(const QString &text);
     void NoCloseChkClick();
-    void CaseRadioClick();
-    void applyCase(QLineEdit *edit);
 
     Ui::TAddTagBox *ui;
     bool spaceTyped_ = false;

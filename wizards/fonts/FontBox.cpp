@@ -1,6 +1,7 @@
 #include "wizards/fonts/FontBox.h"
 
 #include "platform/Platform.h"
+#include "wizards/fonts/SampleText.h"
 
 #include "ui_FontBox.h"
 
@@ -21,8 +22,10 @@ TFontBox::TFontBox(const QString &selection, ColorPicker pickColor, QWidget *par
     connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+    // The sample keeps its size whatever the selection holds.
+    ui->SampleLabel->setFixedSize(ui->SampleLabel->minimumSize());
     if (!selection.isEmpty())
-        ui->SampleLabel->setText(selection.trimmed());
+        sample_ = selection.trimmed();
     paintSample();
 }
 
@@ -66,6 +69,7 @@ void TFontBox::paintSample()
     font.setBold(ui->BoldCheck->isChecked());
     font.setItalic(ui->ItalicCheck->isChecked());
     ui->SampleLabel->setFont(font);
+    ui->SampleLabel->setText(SampleText::fit(sample_, QFontMetrics(font), ui->SampleLabel->contentsRect().size()));
     QPalette p = ui->SampleLabel->palette();
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, color_);

@@ -40,6 +40,7 @@ private:
     Ui::TFontBox *ui;
     ColorPicker pickColor_;
     QButtonGroup *sizes_;
+    QString sample_ = QStringLiteral("Sample");
     int size_ = 3;
     QColor color_ = Qt::black;
 };

@@ -1,5 +1,7 @@
 #include "wizards/fonts/SizeBox.h"
 
+#include "wizards/fonts/SampleText.h"
+
 #include "ui_SizeBox.h"
 
 #include <QButtonGroup>
@@ -14,8 +16,10 @@ TSizeBox::TSizeBox(const QString &selection, QWidget *parent)
     connect(sizes_, &QButtonGroup::idClicked, this, [this](int id) { SizeRadioClick(id); });
     connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // The sample keeps its size whatever the selection holds.
+    ui->SampleLabel->setFixedSize(ui->SampleLabel->minimumSize());
     if (!selection.isEmpty())
-        ui->SampleLabel->setText(selection);
+        sample_ = selection;
     QPalette p = ui->SampleLabel->palette();
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, Qt::black);
@@ -39,4 +43,5 @@ void TSizeBox::SizeRadioClick(int size)
     QFont font = ui->SampleLabel->font();
     font.setPointSize(FontMarkup::sizeSamplePoints(size));
     ui->SampleLabel->setFont(font);
+    ui->SampleLabel->setText(SampleText::fit(sample_, QFontMetrics(font), ui->SampleLabel->contentsRect().size()));
 }

@@ -26,4 +26,5 @@ public:
 private:
     Ui::TSizeBox *ui;
     QButtonGroup *sizes_;
+    QString sample_ = QStringLiteral("Sample");
 };

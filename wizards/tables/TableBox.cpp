@@ -16,7 +16,7 @@
 TTableBox::TTableBox(QWidget *parent) : QDialog(parent), ui(new Ui::TTableBox)
 {
     ui->setupUi(this);
-    fixHeadingRow();
+    markHeadingRow();
     connect(ui->RowSpin, &QSpinBox::valueChanged, this, [this] { RowSpinChange(); });
     connect(ui->ColSpin, &QSpinBox::valueChanged, this, [this] { ColSpinChange(); });
     connect(ui->ResetBtn, &QPushButton::clicked, this, [this] { ResetBtnClick(); });
@@ -60,9 +60,10 @@ bool TTableBox::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TTableBox::fixHeadingRow()
+void TTableBox::markHeadingRow()
 {
-    // The first row is the table's heading: shown like a fixed row and not editable here.
+    // The first row is the table's heading: shown like a fixed row, and typed into like
+    // every other row, since it is written out with them.
     const QBrush heading = palette().brush(QPalette::Button);
     for (int c = 0; c < ui->TableGrid->columnCount(); ++c) {
         QTableWidgetItem *item = ui->TableGrid->item(0, c);
@@ -70,7 +71,6 @@ void TTableBox::fixHeadingRow()
             item = new QTableWidgetItem;
             ui->TableGrid->setItem(0, c, item);
         }
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
         item->setBackground(heading);
     }
 }
@@ -79,7 +79,7 @@ void TTableBox::setGridSize(int rows, int columns)
 {
     ui->TableGrid->setRowCount(rows);
     ui->TableGrid->setColumnCount(columns);
-    fixHeadingRow();
+    markHeadingRow();
 }
 
 void TTableBox::updateCaption()

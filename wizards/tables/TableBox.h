@@ -44,7 +44,7 @@ protected:
 
 private:
     void setGridSize(int rows, int columns);
-    void fixHeadingRow();
+    void markHeadingRow();
     void updateCaption();
     void commitEdit();
 

@@ -4,6 +4,7 @@
 #include "app/DialogPlacement.h"
 #include "app/EditBox.h"
 #include "wizards/fonts/FontBox.h"
+#include "wizards/fonts/SampleText.h"
 #include "wizards/fonts/SizeBox.h"
 
 #include "Controls.h"
@@ -11,6 +12,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -218,6 +222,132 @@ private Q_SLOTS:
         });
         run(f, "imgHRWizardSpd");
         QCOMPARE(box->text(), QStringLiteral("<hr size=\"7\" width=\"500\" align=\"right\" noshade>"));
+    }
+
+    // 400 selected lines, the first of them very long, leave both dialogs small: the sample
+    // shows the first lines that fit, cut short with an ellipsis.
+    void samplesShowWhatFits()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        QStringList lines(400, QStringLiteral("a line of the selection"));
+        lines.first() = QString(3000, QLatin1Char('w'));
+        const QString text = lines.join(QLatin1Char('\n'));
+        newDocument(fx, text, 0, int(text.size()));
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        for (const char *command : {"FontWizard", "fSize"}) {
+            fx.platform().dialogScripts.push_back([&](QDialog *d) {
+                [&] {
+                    d->show();
+                    QVERIFY(QTest::qWaitForWindowExposed(d));
+                    QLabel *sample = child<QLabel>(d, "SampleLabel");
+                    const QSize size = d->size();
+                    QVERIFY2(size.height() < 400 && size.width() < 600, command);
+                    for (QPushButton *b : d->findChildren<QPushButton *>())
+                        QVERIFY(QRect(QPoint(0, 0), size).contains(QRect(b->mapTo(d, QPoint(0, 0)), b->size())));
+                    QVERIFY(size.height() < screen.height());
+                    const QStringList shown = sample->text().split(QLatin1Char('\n'));
+                    QVERIFY2(shown.size() >= 2 && shown.size() <= 6, qPrintable(sample->text()));
+                    QVERIFY(shown.first().startsWith(QLatin1String("www")));
+                    QVERIFY(shown.first().endsWith(QChar(0x2026)));
+                    QVERIFY(shown.last().endsWith(QChar(0x2026)));
+                    // A larger size shows fewer lines in the same room.
+                    const char *largest = d->findChild<QRadioButton *>(QStringLiteral("Size7")) ? "Size7" : "SizeRadio7";
+                    QRadioButton *seven = child<QRadioButton>(d, largest);
+                    QTest::mouseClick(seven, Qt::LeftButton, {}, QPoint(4, seven->height() / 2));
+                    QVERIFY(seven->isChecked());
+                    QCoreApplication::processEvents();
+                    QCOMPARE(d->size(), size);
+                    QVERIFY(sample->text().count(QLatin1Char('\n')) < shown.size() - 1);
+                }();
+                child<QPushButton>(d, "CancelBtn")->click();
+                return d->result();
+            });
+            run(f, command);
+            QVERIFY(fx.platform().dialogScripts.empty());
+        }
+    }
+
+    void sampleLinesAndElision()
+    {
+        using Lines = SampleText::Lines;
+        const auto first = [](const QString &text, int max) { return SampleText::firstLines(text, max); };
+        const QString mixed = QStringLiteral("a\r\nb\rc\nd") + QChar(QChar::ParagraphSeparator) + QStringLiteral("e");
+        QCOMPARE(first(mixed, 10).lines, QStringList({"a", "b", "c", "d", "e"}));
+        QVERIFY(!first(mixed, 10).more);
+        const Lines two = first(mixed, 2);
+        QCOMPARE(two.lines, QStringList({"a", "b"}));
+        QVERIFY(two.more);
+        QCOMPARE(first(QStringLiteral("a\n"), 1).lines, QStringList({"a"}));
+        QVERIFY(!first(QStringLiteral("a\n"), 1).more);
+        QCOMPARE(first(QStringLiteral("x\ny"), 0).lines, QStringList({"x"})); // always one line
+        QCOMPARE(first(QString(), 3).lines, QStringList({QString()}));
+
+        const QFontMetrics fm(QFont(QStringLiteral("Sans"), 12));
+        const QSize oneLine(200, fm.lineSpacing() + fm.lineSpacing() / 2);
+        QCOMPARE(SampleText::fit(QStringLiteral("Sample"), fm, oneLine), QStringLiteral("Sample"));
+        const QString cut = SampleText::fit(QStringLiteral("Sample\nmore"), fm, oneLine);
+        QCOMPARE(cut, QStringLiteral("Sample") + SampleText::Ellipsis);
+        const QString wide = SampleText::fit(QString(500, QLatin1Char('w')), fm, QSize(200, 3 * fm.lineSpacing()));
+        QVERIFY(wide.endsWith(SampleText::Ellipsis));
+        QVERIFY(fm.horizontalAdvance(wide) <= 200);
+        QCOMPARE(SampleText::fit(QStringLiteral("one\ntwo"), fm, QSize(200, 3 * fm.lineSpacing())),
+                 QStringLiteral("one\ntwo"));
+    }
+
+    // A typed length above the maximum becomes the maximum instead of being refused.
+    void typedRuleLengthIsLoweredToTheMaximum()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        EditBox *box = newDocument(fx, QString(), 0, 0);
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                d->show();
+                QVERIFY(QTest::qWaitForWindowExposed(d));
+                QSpinBox *width = child<QSpinBox>(d, "WidthSpin");
+                QLineEdit *field = width->findChild<QLineEdit *>();
+                QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("150"));
+                QCOMPARE(field->text(), QStringLiteral("100"));
+                QCOMPARE(width->value(), 100);
+                QRadioButton *number = child<QRadioButton>(d, "NumRadio");
+                QTest::mouseClick(number, Qt::LeftButton, {}, QPoint(4, number->height() / 2));
+                QVERIFY(number->isChecked());
+                QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("2500"));
+                QCOMPARE(field->text(), QStringLiteral("1000"));
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, QStringLiteral("99999999999"));
+                QCOMPARE(width->value(), 1000);
+            }();
+            child<QPushButton>(d, "OkButton")->click();
+            return d->result();
+        });
+        run(f, "imgHRWizard");
+        QCOMPARE(box->text(), QStringLiteral("<HR SIZE=\"3\" WIDTH=\"1000\" ALIGN=\"CENTER\">"));
+    }
+
+    // Markup in the selection is shown as typed, not as formatting.
+    void samplesShowMarkupAsText()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        newDocument(fx, QStringLiteral("<B>bold</B>"), 0, 11);
+        for (const char *command : {"FontWizard", "fSize"}) {
+            fx.platform().dialogScripts.push_back([&](QDialog *d) {
+                [&] {
+                    QLabel *sample = child<QLabel>(d, "SampleLabel");
+                    QCOMPARE(sample->text(), QStringLiteral("<B>bold</B>"));
+                    QCOMPARE(sample->textFormat(), Qt::PlainText);
+                }();
+                child<QPushButton>(d, "CancelBtn")->click();
+                return d->result();
+            });
+            run(f, command);
+        }
     }
 
     void itemsNeedADocument()

@@ -10,6 +10,7 @@
 #include "Controls.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -99,9 +100,7 @@ private Q_SLOTS:
                 QCOMPARE(d->windowTitle(), QStringLiteral("テーブルの作成  --- [R: 3 / C: 2]"));
                 QCOMPARE(grid->rowCount(), 3);
                 QCOMPARE(grid->columnCount(), 2);
-                // The heading row, new column included, cannot be typed in.
-                QVERIFY(!editable(grid, 0, 0));
-                QVERIFY(!editable(grid, 0, 1));
+                QVERIFY(editable(grid, 0, 1)); // the heading row, new column included
                 QVERIFY(editable(grid, 1, 1));
                 setCell(grid, 1, 0, QStringLiteral("Tea"));
                 setCell(grid, 1, 1, QStringLiteral("120円"));
@@ -153,7 +152,6 @@ private Q_SLOTS:
                 QCOMPARE(cell(grid, 0, 1), QStringLiteral("値段"));
                 QCOMPARE(cell(grid, 1, 0), QStringLiteral("りんご, 赤"));
                 QCOMPARE(cell(grid, 2, 1), QString());
-                QVERIFY(!editable(grid, 0, 0));
                 // The size fields show the loaded size.
                 QCOMPARE(child<QSpinBox>(d, "RowSpin")->value(), 3);
                 QCOMPARE(child<QSpinBox>(d, "ColSpin")->value(), 2);
@@ -239,7 +237,7 @@ private Q_SLOTS:
         box.ResetBtnClick();
         QCOMPARE(grid->rowCount(), 2);
         QCOMPARE(grid->columnCount(), 1);
-        QVERIFY(!editable(grid, 0, 0));
+        QVERIFY(editable(grid, 0, 0));
     }
 
     void keysAndHelp()
@@ -284,6 +282,39 @@ private Q_SLOTS:
         fx.form().findChild<QAction *>(QStringLiteral("PopTableWizard"))->trigger();
         QCOMPARE(box->text(), QString());
         QVERIFY(!box->isModified());
+    }
+
+    // The heading row takes typing like every row, and stays a heading to look at.
+    void headingRowCanBeTypedIn()
+    {
+        ShellFixture fx;
+        EditBox *box = openDocument(fx);
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            [&] {
+                d->show();
+                QVERIFY(QTest::qWaitForWindowExposed(d));
+                QTableWidget *grid = child<QTableWidget>(d, "TableGrid");
+                const QColor headingColor = grid->item(0, 0)->background().color();
+                QVERIFY(headingColor.isValid());
+                QVERIFY(headingColor != grid->palette().color(QPalette::Base));
+                for (int row = 0; row < 2; ++row) {
+                    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                      grid->visualRect(grid->model()->index(row, 0)).center());
+                    QTest::keyClick(grid, row == 0 ? 'H' : 'B');
+                    QWidget *editor = QApplication::focusWidget();
+                    QVERIFY(qobject_cast<QLineEdit *>(editor));
+                    QTest::keyClicks(editor, row == 0 ? QStringLiteral("ead") : QStringLiteral("ody"));
+                    QTest::keyClick(editor, Qt::Key_Return);
+                }
+                QCOMPARE(cell(grid, 0, 0), QStringLiteral("Head"));
+                QCOMPARE(grid->item(0, 0)->background().color(), headingColor);
+            }();
+            QPushButton *ok = child<QPushButton>(d, "OKBtn");
+            QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+            return d->result();
+        });
+        fx.form().findChild<QAction *>(QStringLiteral("TableWizard"))->trigger();
+        QCOMPARE(box->text(), QStringLiteral("<TABLE BORDER=\"0\">\n<TR>\n  <TD>Head</TD>\n</TR>\n<TR>\n  <TD>Body</TD>\n</TR>\n</TABLE>"));
     }
 
     void cellBeingTypedCountsAtOk()
