@@ -187,6 +187,8 @@ private Q_SLOTS:
         box.showRows(rows);
         box.finish();
         QTreeWidget *list = box.fileList();
+        QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("あり"));
+        QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("不明"));
         const QFontMetrics fm(list->font());
         QVERIFY(list->columnWidth(0) >= fm.horizontalAdvance(QStringLiteral("123456")));
         QVERIFY(list->columnWidth(1) >= fm.horizontalAdvance(target));
