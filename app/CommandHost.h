@@ -137,8 +137,11 @@ public:
     virtual void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) = 0;
     virtual void showInfo(const QString &text) = 0;
     virtual void showNotYetNotice() = 0;
-    // The shared colour dialog (its 16 custom colours kept for the run and in TW.ini).
+    // The shared colour dialog (its 16 custom colours kept for the run and in TW.ini),
+    // opening at initial.
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    // The same dialog opening at the colour last chosen in it by any command.
+    virtual std::optional<QColor> chooseColorFromLast() = 0;
     // The shared open dialog (several files, the shell's filters), reset after each use.
     virtual Platform::FileAnswer runOpenDialog(const QString &folder) = 0;
 

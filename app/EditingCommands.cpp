@@ -73,11 +73,9 @@ void EditingCommands::runColorCommand(const QString &name)
     if (!host_.hasDocument())
         return;
     const ColorChooser chooseColor = [this](const std::optional<RgbColor> &preset) -> std::optional<RgbColor> {
-        const QColor initial = preset ? toQColor(*preset) : lastColor_;
-        const std::optional<QColor> chosen = host_.chooseColor(initial);
+        const std::optional<QColor> chosen = preset ? host_.chooseColor(toQColor(*preset)) : host_.chooseColorFromLast();
         if (!chosen)
             return std::nullopt;
-        lastColor_ = *chosen;
         return toRgb(*chosen);
     };
     const ColorCommands::FileChooser choosePicture = [this]() -> QString {

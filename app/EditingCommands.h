@@ -36,5 +36,4 @@ private:
 
     CommandHost &host_;
     std::function<void(bool)> commentBox_;
-    QColor lastColor_ = Qt::black;
 };

@@ -204,7 +204,16 @@ void TMainForm::place(QWidget *dialog, Placement placement, QPoint offset)
 
 std::optional<QColor> TMainForm::chooseColor(const QColor &initial)
 {
-    return Platform::instance().chooseColor(this, initial, customColors_);
+    const std::optional<QColor> chosen = Platform::instance().chooseColor(this, initial, customColors_);
+    // Every colour command shares one dialog, which remembers what was chosen in it.
+    if (chosen)
+        lastColor_ = *chosen;
+    return chosen;
+}
+
+std::optional<QColor> TMainForm::chooseColorFromLast()
+{
+    return chooseColor(lastColor_);
 }
 
 void TMainForm::bindCommands()

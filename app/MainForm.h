@@ -161,6 +161,7 @@ public:
     void showInfo(const QString &text) override { ShowInfo(text); }
     void showNotYetNotice() override { ShowNotYetNotice(); }
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QColor> chooseColorFromLast() override;
     HostEvents &events() override { return events_; }
     void setItemEnabled(QObject *item, bool on);
     // Applies every enabling rule to the current state.
@@ -227,6 +228,7 @@ private:
     int htmlBarTag_ = 1;
     int htmlPagePosition_ = 0;
     QStringList customColors_;
+    QColor lastColor_ = Qt::black; // the shared colour dialog's last choice
     QString applicationTitle_ = AppTitle;
     StatusPanels *status_ = nullptr;
     bool tabSignalsQuiet_ = false;

@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/SettingsKeys.h"
+#include "platform/HelpTopic.h"
 #include "platform/Platform.h"
 #include "platform/ProfileStore.h"
 
@@ -31,8 +32,9 @@ QString PreviewCommands::savedForPreview()
 void PreviewCommands::HtmlPrevMainClick()
 {
     const QString name = savedForPreview();
+    // Without a handler for the file on this desktop, the main browser shows it.
     if (!name.isEmpty())
-        Platform::instance().openWithShell(name);
+        HelpTopic::showPage(host_.window(), name);
 }
 
 void PreviewCommands::HtmlPrevSubClick()
@@ -48,5 +50,5 @@ void PreviewCommands::HtmlPrevSubClick()
 
 void PreviewCommands::HelpContentsClick()
 {
-    Platform::instance().openWithShell(host_.programFolder() + QStringLiteral("Help/Help.html"));
+    HelpTopic::showPage(host_.window(), host_.programFolder() + QStringLiteral("Help/Help.html"));
 }

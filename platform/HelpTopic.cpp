@@ -35,14 +35,41 @@ QString HelpTopic::program(const QString &setting)
 
 void HelpTopic::ShowHelpTopic(QWidget *parent, const QString &page, const QString &anchor)
 {
-    Q_UNUSED(parent);
-    const QString folder = ProgramFolder::path();
-    const QString browser = program(ProfileStore(folder + QStringLiteral("TW.ini"))
-                                        .readString(QStringLiteral("Browser"), QStringLiteral("MainPath")));
-    const QString url = address(folder, page, anchor);
-    // The shell's result is not looked at: a missing browser or page shows nothing.
-    if (browser.isEmpty())
-        Platform::instance().openWithShell(url);
+    // Only a browser keeps the anchor; the desktop's handler may drop it.
+    showPage(parent, address(ProgramFolder::path(), page, anchor), true);
+}
+
+bool HelpTopic::showPage(QWidget *parent, const QString &page, bool mainBrowserFirst)
+{
+    Platform &platform = Platform::instance();
+    const QString setting = ProfileStore(ProgramFolder::path() + QStringLiteral("TW.ini"))
+                                .readString(QStringLiteral("Browser"), QStringLiteral("MainPath"));
+    const QString browser = program(setting);
+    auto viaBrowser = [&] { return !browser.isEmpty() && platform.startProgram(browser, page); };
+    auto viaShell = [&] { return platform.openWithShell(page); };
+    if (mainBrowserFirst ? viaBrowser() || viaShell() : viaShell() || viaBrowser())
+        return true;
+    platform.message(parent, Platform::MessageKind::Warning, Messages::AppTitle, failureText(page, setting, !browser.isEmpty(), mainBrowserFirst),
+                     Platform::Buttons::Ok);
+    return false;
+}
+
+QString HelpTopic::failureText(const QString &page, const QString &mainBrowserSetting, bool found, bool mainBrowserFirst)
+{
+    const QUrl url(page);
+    const QString shown = url.isLocalFile() ? url.toLocalFile() : page;
+    const QString setting = mainBrowserSetting.trimmed();
+    QString browser;
+    if (setting.isEmpty())
+        browser = QStringLiteral("・メインブラウザ（設定されていません）");
+    else if (!found)
+        browser = QStringLiteral("・メインブラウザ「%1」（見つかりません）").arg(setting);
     else
-        Platform::instance().startProgram(browser, url);
+        browser = QStringLiteral("・メインブラウザ「%1」").arg(setting);
+    const QString shell = QStringLiteral("・デスクトップでこの種類のファイルを開くプログラム");
+    const QString tried = mainBrowserFirst ? browser + QStringLiteral("\r\n") + shell : shell + QStringLiteral("\r\n") + browser;
+    return QStringLiteral("ブラウザで表示できませんでした。\r\n\r\n%1\r\n\r\n"
+                          "次の方法を試しましたが、どれも起動できませんでした。\r\n%2\r\n\r\n"
+                          "ブラウザは「設定」メニューの「プレビューブラウザ...」で設定できます。")
+        .arg(shown, tried);
 }

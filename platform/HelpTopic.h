@@ -17,4 +17,14 @@ public:
     static QString address(const QString &programFolder, const QString &page, const QString &anchor);
     // The program a browser setting names, or empty when it names none that exists here.
     static QString program(const QString &setting);
+
+    // Shows a page (a file or a file address) in a browser, trying the desktop's handler
+    // for it and the main browser named in TW.ini, in that order or, with mainBrowserFirst,
+    // the other way round. When neither starts, a warning names the page, what was tried
+    // and where a browser is set; false then.
+    static bool showPage(QWidget *parent, const QString &page, bool mainBrowserFirst = false);
+    // That warning's text; mainBrowserSetting as TW.ini holds it, found: whether it names
+    // a program here.
+    static QString failureText(const QString &page, const QString &mainBrowserSetting, bool found,
+                               bool mainBrowserFirst);
 };

@@ -64,8 +64,10 @@ QString ScriptedPlatform::chooseFolder(QWidget *, const QString &, const QString
     return a;
 }
 
-std::optional<QColor> ScriptedPlatform::chooseColor(QWidget *, const QColor &, QStringList &)
+std::optional<QColor> ScriptedPlatform::chooseColor(QWidget *, const QColor &initial, QStringList &customColors)
 {
+    colorInitials << initial;
+    colorCustoms << customColors;
     std::optional<QColor> a;
     if (!takeFront(colorAnswers, a)) {
         ++unscripted;
@@ -118,7 +120,7 @@ bool ScriptedPlatform::openWithShell(const QString &pathOrUrl)
 bool ScriptedPlatform::startProgram(const QString &program, const QString &argument)
 {
     programsStarted.append({program, argument});
-    return shellSucceeds;
+    return programsStart;
 }
 
 void ScriptedPlatform::setClipboardText(const QString &text)

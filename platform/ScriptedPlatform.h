@@ -50,7 +50,11 @@ public:
     QString selection; // the X selection a middle click pastes
     bool selectionHoldsText = false;
     int unscripted = 0; // questions asked with nothing scripted
-    bool shellSucceeds = true;
+    bool shellSucceeds = true;  // what openWithShell answers
+    bool programsStart = true;  // what startProgram answers
+    // The colour each colour dialog opened at, and the custom colours it was given.
+    QList<QColor> colorInitials;
+    QList<QStringList> colorCustoms;
 
     FileAnswer openFiles(QWidget *parent, const FileRequest &request, bool multiple) override;
     FileAnswer saveFile(QWidget *parent, const FileRequest &request) override;

@@ -99,6 +99,7 @@ private Q_SLOTS:
         row("EditUnIndent", "アンインデント(&N)", "Ctrl+Shift+U", -1, false);
         row("SearchReplace", "置き換え(&R)", "", -1, false, false);
         row("HtmlBasic", "ページ情報(&H)...", "Ctrl+H", -1, false);
+        row("PopHtmlBasic", "ページ情報(&H)...", "");
         row("HtmlPrevMain", "プレビュー（&1）", "", -1, false);
         row("HtmlPrevSub", "プレビュー（&2）", "", -1, false);
         row("TagUpper", "大文字(&U)", "", 0);

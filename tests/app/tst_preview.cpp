@@ -172,6 +172,70 @@ private Q_SLOTS:
         QCOMPARE(action(f, "HelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
+    // On a desktop without a handler for the file, the main browser shows it; help too.
+    void withoutAHandlerTheMainBrowserShowsThePage()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QString browser = fx.writeFile(QStringLiteral("browser"), "#!/bin/sh\n");
+        QVERIFY(QFile::setPermissions(browser, QFile::permissions(browser) | QFile::ExeOwner));
+        fx.writeFile(QStringLiteral("TW.ini"), "[Browser]\r\nMainPath=" + browser.toLocal8Bit() + "\r\n");
+        const QString page = fx.writeFile(QStringLiteral("a page.html"), "a");
+        f.OpenDocument(page);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        fx.platform().shellSucceeds = false;
+        QTest::mouseClick(f.form()->PreviewSpd, Qt::LeftButton);
+        QCOMPARE(fx.platform().shellOpened, QStringList({page}));
+        QCOMPARE(fx.platform().programsStarted.size(), 1);
+        QCOMPARE(fx.platform().programsStarted[0].first, browser);
+        QCOMPARE(fx.platform().programsStarted[0].second, page);
+        QTest::mouseClick(f.form()->HelpSpd, Qt::LeftButton);
+        QCOMPARE(fx.platform().programsStarted.size(), 2);
+        QCOMPARE(fx.platform().programsStarted[1].second, fx.path(QStringLiteral("Help/Help.html")));
+        QVERIFY(fx.platform().messages.isEmpty());
+    }
+
+    // When neither way starts, a warning names the page, what was tried and where a
+    // browser is set.
+    void whenNothingStartsAWarningSaysWhatWasTried()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QString page = fx.writeFile(QStringLiteral("a.html"), "a");
+        f.OpenDocument(page);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        fx.platform().shellSucceeds = false;
+        QTest::mouseClick(f.form()->PreviewSpd, Qt::LeftButton);
+        QCOMPARE(fx.platform().messages.size(), 1);
+        const ScriptedPlatform::Message first = fx.platform().messages[0];
+        QCOMPARE(first.kind, Platform::MessageKind::Warning);
+        QCOMPARE(first.text, HelpTopic::failureText(page, QString(), false, false));
+        QVERIFY(first.text.contains(page));
+        QVERIFY(first.text.contains(QStringLiteral("メインブラウザ（設定されていません）")));
+        QVERIFY(first.text.contains(QStringLiteral("「プレビューブラウザ...」")));
+        QVERIFY(fx.platform().programsStarted.isEmpty());
+
+        // A browser that is set but does not start is named.
+        const QString browser = fx.writeFile(QStringLiteral("browser"), "#!/bin/sh\n");
+        QVERIFY(QFile::setPermissions(browser, QFile::permissions(browser) | QFile::ExeOwner));
+        fx.writeFile(QStringLiteral("TW.ini"), "[Browser]\r\nMainPath=" + browser.toLocal8Bit() + "\r\n");
+        fx.platform().programsStart = false;
+        QTest::mouseClick(f.form()->HelpSpd, Qt::LeftButton);
+        QCOMPARE(fx.platform().programsStarted.size(), 1);
+        QCOMPARE(fx.platform().messages.size(), 2);
+        const QString help = fx.path(QStringLiteral("Help/Help.html"));
+        QCOMPARE(fx.platform().messages[1].text, HelpTopic::failureText(help, browser, true, false));
+        QVERIFY(fx.platform().messages[1].text.contains(QStringLiteral("メインブラウザ「%1」").arg(browser)));
+
+        // A help topic tries the browser first and says the same.
+        HelpTopic::ShowHelpTopic(&f, QStringLiteral("Tips.html"), QStringLiteral("#Image"));
+        QCOMPARE(fx.platform().messages.size(), 3);
+        QVERIFY(fx.platform().messages[2].text.contains(fx.path(QStringLiteral("Help/Tips.html"))));
+        QVERIFY(fx.platform().messages[2].text.indexOf(browser) < fx.platform().messages[2].text.indexOf(QStringLiteral("デスクトップ")));
+    }
+
     void helpTopicAddress_data()
     {
         QTest::addColumn<QString>("folder");

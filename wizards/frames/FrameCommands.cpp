@@ -9,12 +9,26 @@
 
 FrameCommands::FrameCommands(CommandHost &host) : QObject(host.window()), host_(host)
 {
-    host.bind(QStringLiteral("frmWizard"), [this] { frmWizardClick(); }, CommandNeed::Document);
-    host.bind(QStringLiteral("frmOption"), [this] { frmOptionClick(); }, CommandNeed::Document);
-    host.bind(QStringLiteral("FrmOptSpd"), [this] { FrmOptSpdClick(); }, CommandNeed::Document);
+    // Menu and pop-up items place the dialogs in the upper third, tool buttons at the pointer.
+    host.bind(QStringLiteral("frmWizard"), [this] { runWizard(false); }, CommandNeed::Document);
+    host.bind(QStringLiteral("PopfrmWizard"), [this] { runWizard(false); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FrameSpd"), [this] { runWizard(true); }, CommandNeed::Document);
+    host.bind(QStringLiteral("frmOption"), [this] { runOptions(false); }, CommandNeed::Document);
+    host.bind(QStringLiteral("PopfrmOpt"), [this] { runOptions(false); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FrmOptSpd"), [this] { runOptions(true); }, CommandNeed::Document);
 }
 
 void FrameCommands::frmWizardClick()
+{
+    runWizard(false);
+}
+
+void FrameCommands::FrameSpdClick()
+{
+    runWizard(true);
+}
+
+void FrameCommands::runWizard(bool atCursor)
 {
     if (!host_.hasDocument())
         return;
@@ -24,7 +38,7 @@ void FrameCommands::frmWizardClick()
                   from, host_.window());
     connect(&box, &TFrameBox::helpRequested, &box,
             [&box](const QString &page, const QString &anchor) { HelpTopic::ShowHelpTopic(&box, page, anchor); });
-    host_.place(&box, Placement::UpperThird);
+    host_.place(&box, atCursor ? Placement::AtCursor : Placement::UpperThird);
     if (Platform::instance().execDialog(&box) != QDialog::Accepted || !host_.hasDocument())
         return;
     TagInserter inserter(host_.editContext());

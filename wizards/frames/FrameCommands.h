@@ -11,11 +11,13 @@ class FrameCommands : public QObject
 public:
     explicit FrameCommands(CommandHost &host);
 
-    void frmWizardClick(); // PlaceUpperThird
-    void frmOptionClick(); // menu: PlaceUpperThird
+    void frmWizardClick(); // menu and pop-up: PlaceUpperThird
+    void FrameSpdClick();  // tool button: PlaceAtCursor
+    void frmOptionClick(); // menu and pop-up: PlaceUpperThird
     void FrmOptSpdClick(); // tool button: PlaceAtCursor
 
 private:
+    void runWizard(bool atCursor);
     void runOptions(bool atCursor);
 
     CommandHost &host_;

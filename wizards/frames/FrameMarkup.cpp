@@ -9,11 +9,17 @@ QString cased(QStringView text, int tagCase)
     return AsciiCase::forSetting(text, tagCase);
 }
 
+// A value between double quotes: a quote inside it would end the attribute early.
+QString quoted(QString value)
+{
+    return value.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+}
+
 QString frameLine(const FrameMarkup::Row &row, int tagCase)
 {
-    QString line = cased(u"<FRAME SRC=\"", tagCase) + row.source;
+    QString line = cased(u"<FRAME SRC=\"", tagCase) + quoted(row.source);
     if (FrameMarkup::given(row.target))
-        line += cased(u"\" NAME=\"", tagCase) + row.target;
+        line += cased(u"\" NAME=\"", tagCase) + quoted(row.target);
     return line + QStringLiteral("\">");
 }
 } // namespace
@@ -75,7 +81,7 @@ QString FrameMarkup::options(const Options &o, int tagCase)
 {
     QString text;
     if (o.name)
-        text += cased(u" NAME=\"", tagCase) + o.target + QLatin1Char('"');
+        text += cased(u" NAME=\"", tagCase) + quoted(o.target) + QLatin1Char('"');
     if (o.noResize)
         text += cased(u" NORESIZE", tagCase);
     if (o.scroll) {

@@ -21,16 +21,41 @@ TLinkBox::~TLinkBox()
     delete ui;
 }
 
-void TLinkBox::addRows(const QList<LinkRow> &rows)
+QString TLinkBox::stateText(LinkRow::State state)
 {
+    switch (state) {
+    case LinkRow::State::Present: return Present;
+    case LinkRow::State::Absent: return Absent;
+    case LinkRow::State::Unknown: return Unknown;
+    case LinkRow::State::Pending: break;
+    }
+    return Pending;
+}
+
+void TLinkBox::showRows(const QList<LinkRow> &rows)
+{
+    ui->FileList->clear();
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
     for (const LinkRow &row : rows) {
-        auto *item = new QTreeWidgetItem({QString::number(row.line), row.target, row.exists ? Present : Absent, row.fullPath});
+        auto *item = new QTreeWidgetItem({QString::number(row.line), row.target, stateText(row.state), row.fullPath});
         item->setTextAlignment(2, Qt::AlignCenter);
         items.append(item);
     }
     ui->FileList->addTopLevelItems(items);
+    // Targets and paths are known before any look-up: show them whole from the start.
+    if (!rows.isEmpty()) {
+        for (int column = 0; column < 4; ++column)
+            ListColumnFit::fit(ui->FileList, column);
+    }
+}
+
+void TLinkBox::updateRows(const QList<LinkRow> &rows, const QList<int> &indexes)
+{
+    for (int index : indexes) {
+        if (QTreeWidgetItem *item = ui->FileList->topLevelItem(index))
+            item->setText(2, stateText(rows.at(index).state));
+    }
 }
 
 void TLinkBox::finish()

@@ -18,11 +18,17 @@ class TLinkBox : public QDialog
 public:
     static inline const QString Present = QStringLiteral("あり");
     static inline const QString Absent = QStringLiteral("なし");
+    static inline const QString Pending = QStringLiteral("確認中");
+    static inline const QString Unknown = QStringLiteral("不明");
+    static QString stateText(LinkRow::State state);
 
     explicit TLinkBox(QWidget *parent = nullptr);
     ~TLinkBox() override;
 
-    void addRows(const QList<LinkRow> &rows);
+    // Every row of the list, as far as it is known.
+    void showRows(const QList<LinkRow> &rows);
+    // The rows at these indexes changed their state.
+    void updateRows(const QList<LinkRow> &rows, const QList<int> &indexes);
     // Every row is in: the caption gives the count and the columns fit.
     void finish();
     bool isComplete() const { return complete_; }

@@ -39,7 +39,10 @@ void LinkFileCommands::LinkFileClick()
     }
     // The checker goes with the window, which cancels whatever is still running.
     auto *checker = new LinkChecker(folder, LinkTargets::scan(host_.editContext().box.text()), box);
-    connect(checker, &LinkChecker::rowsReady, box, &TLinkBox::addRows);
+    // Every row shows at once, pending until its look-up answers.
+    box->showRows(checker->rows());
+    connect(checker, &LinkChecker::rowsChecked, box,
+            [box, checker](const QList<int> &indexes) { box->updateRows(checker->rows(), indexes); });
     connect(checker, &LinkChecker::finished, box, &TLinkBox::finish);
     connect(box, &TLinkBox::sizeToKeep, this, [this](const QSize &size) {
         ProfileStore ini(host_.settingsPath());

@@ -42,7 +42,10 @@ bool LinkTargets::counts(QStringView target)
 
 QString LinkTargets::expand(const QString &folder, const QString &target)
 {
-    return QDir::cleanPath(QDir(folder).absoluteFilePath(target));
+    // Pages made on another system write "sub\page.htm"; browsers read it as "sub/page.htm".
+    QString path = target;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
 }
 
 QString LinkTargets::folderOf(const QString &documentName)

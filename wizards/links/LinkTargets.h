@@ -20,7 +20,8 @@ public:
     static QList<LinkTarget> scan(QStringView text);
     // No "://", and ".htm" or ".css" somewhere in it (an anchor does not stop it).
     static bool counts(QStringView target);
-    // The target's full path, taken from folder (the document's own folder).
+    // The target's full path, taken from folder (the document's own folder); a backslash
+    // in the target separates folders as a slash does.
     static QString expand(const QString &folder, const QString &target);
     // The folder part of a document's name, with its trailing '/'; empty for a name
     // without one (an untitled page).

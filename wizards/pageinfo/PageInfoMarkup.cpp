@@ -343,7 +343,8 @@ bool PageInfoMarkup::apply(const EditContext &context, const Fields &fields)
     const QString rebuilt = rebuild(linesOf(text), fields, context.tagCase).join(QLatin1Char('\n'));
     if (rebuilt == text)
         return false;
-    const int caret = box.selStart() + box.selLength();
+    // The caret goes back to where the selection started.
+    const int caret = box.selStart();
     context.snapshot.take(box);
     EditBoxUpdateGuard guard(box);
     RangeEdit::replace(box, 0, text, rebuilt);

@@ -53,8 +53,8 @@ public:
     static QStringList rebuild(const QStringList &lines, const Fields &fields, int tagCase);
 
     // Rebuilds the active box's text: the undo snapshot first, then one replacement of
-    // the stretch that changed, the caret back at its offset. False when nothing changed
-    // (then neither the box nor the snapshot is touched).
+    // the stretch that changed, the caret back at the offset where the selection started.
+    // False when nothing changed (then neither the box nor the snapshot is touched).
     static bool apply(const EditContext &context, const Fields &fields);
 
     // The box's text as lines: an empty text has none.

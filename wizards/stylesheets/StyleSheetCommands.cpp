@@ -170,10 +170,10 @@ void StyleSheetCommands::color1Click()
 {
     if (!host_.hasDocument())
         return;
-    const std::optional<QColor> chosen = host_.chooseColor(lastColor_);
+    // The window's one colour dialog, at the colour last chosen by any command.
+    const std::optional<QColor> chosen = host_.chooseColorFromLast();
     if (!chosen)
         return;
-    lastColor_ = *chosen;
     const RgbColor rgb{chosen->red(), chosen->green(), chosen->blue()};
     addToCollection(AsciiCase::forSetting(u"background-color:", host_.styleCase()) + HtmlColor::ColorToHtml(rgb)
                     + QLatin1Char(';'));

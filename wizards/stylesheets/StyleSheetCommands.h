@@ -39,5 +39,4 @@ private:
 
     CommandHost &host_;
     QPointer<TRegistBox> collection_;
-    QColor lastColor_ = Qt::white;
 };

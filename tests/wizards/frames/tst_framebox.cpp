@@ -7,8 +7,12 @@
 #include "Controls.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -32,6 +36,36 @@ int pressOk(QDialog *d)
 {
     child<QPushButton>(d, "OkBtn")->click();
     return d->result();
+}
+
+// Right-clicks the editing box and picks, with the mouse, the item at the end of the path
+// of submenus; true when the item was reached. Whatever happens, no menu stays open.
+bool pickFromPopup(TMainForm &f, const QStringList &submenus, const char *item)
+{
+    bool reached = false;
+    QObject scope; // no menu came: the pick is dropped with it
+    QTimer::singleShot(0, &scope, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (const QString &name : submenus) {
+            QMenu *sub = f.findChild<QMenu *>(name);
+            if (!menu || !sub || !menu->actions().contains(sub->menuAction()))
+                break;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(sub->menuAction()).center());
+            menu = QTest::qWaitFor([sub] { return sub->isVisible(); }, 5000) ? sub : nullptr;
+            if (name == submenus.last() && menu) {
+                QAction *entry = f.findChild<QAction *>(QLatin1String(item));
+                if (entry && menu->actions().contains(entry) && entry->isEnabled()) {
+                    reached = true;
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+                }
+            }
+        }
+        while (QWidget *open = QApplication::activePopupWidget())
+            open->close();
+    });
+    QWidget *view = f.activeBox()->viewport();
+    QTest::mouseClick(f.windowHandle(), Qt::RightButton, {}, view->mapTo(&f, QPoint(20, 10)));
+    return reached;
 }
 } // namespace
 
@@ -257,6 +291,59 @@ private Q_SLOTS:
         child<QAction>(&f, "frmOption")->trigger();
         QCOMPARE(box->text(), QStringLiteral("<frame  name=\"Menu\">"));
         QCOMPARE(box->selLength(), 6);
+    }
+
+    // The tool button and both pop-up items run the wizard and the options; the button
+    // places its dialog at the pointer, the pop-up items in the upper third.
+    void toolButtonAndPopupItemsRunTheirDialogs()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        EditBox *box = openPages(fx, {"a.htm", "b.htm", "index.html"});
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto *button = f.findChild<QToolButton *>(QStringLiteral("FrameSpd"));
+        QVERIFY(button->isEnabled());
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                QCOMPARE(d->windowTitle(), QStringLiteral("フレームウィザード -- Type A"));
+                QCOMPARE(d->pos(), DialogPlacement::atCursor(f.frameGeometry(), d->frameGeometry().size(), QCursor::pos()));
+            }();
+            child<QComboBox>(d, "SrcCombo1")->setCurrentIndex(0);
+            child<QComboBox>(d, "SrcCombo2")->setCurrentIndex(1);
+            return pressOk(d);
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QCOMPARE(box->text(), QStringLiteral("<FRAMESET COLS=\"20%,*\">\n<FRAME SRC=\"a.htm\">\n<FRAME SRC=\"b.htm\">\n</FRAMESET>"));
+
+        box->setPlainText(QString());
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                QCOMPARE(d->windowTitle(), QStringLiteral("フレームウィザード -- Type A"));
+                QCOMPARE(d->pos(), DialogPlacement::upperThird(f.frameGeometry(), d->frameGeometry().size()));
+            }();
+            child<QComboBox>(d, "SrcCombo1")->setCurrentIndex(1);
+            child<QComboBox>(d, "SrcCombo2")->setCurrentIndex(0);
+            return pressOk(d);
+        });
+        QVERIFY(pickFromPopup(f, {"PopHtml", "PopFrame"}, "PopfrmWizard"));
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QCOMPARE(box->text(), QStringLiteral("<FRAMESET COLS=\"20%,*\">\n<FRAME SRC=\"b.htm\">\n<FRAME SRC=\"a.htm\">\n</FRAMESET>"));
+
+        box->setPlainText(QStringLiteral("<FRAME >"));
+        box->setSelection(7, 0);
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                QCOMPARE(d->windowTitle(), QStringLiteral("フレームタグオプションの設定"));
+                QCOMPARE(d->pos(), DialogPlacement::upperThird(f.frameGeometry(), d->frameGeometry().size()));
+            }();
+            child<QCheckBox>(d, "FrmResizeChk")->click();
+            return pressOk(d);
+        });
+        QVERIFY(pickFromPopup(f, {"PopHtml", "PopFrame"}, "PopfrmOpt"));
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QCOMPARE(box->text(), QStringLiteral("<FRAME  NORESIZE>"));
     }
 
     void helpShowsEachDialogsTopicAndNoDocumentNoDialog()

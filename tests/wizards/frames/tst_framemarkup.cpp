@@ -54,6 +54,20 @@ private Q_SLOTS:
                                 "<frame src=\"Main.htm\">\n</frameset>"));
     }
 
+    // A quote typed into a source or target would end the attribute: it is written as an entity.
+    void quotesInSourcesAndTargets()
+    {
+        std::array<FrameMarkup::Row, 3> r = rows("a\"b.htm", "\"x\".htm", "");
+        r[1].target = QStringLiteral("say \"hi\"");
+        QCOMPARE(FrameMarkup::frameset(FrameMarkup::TypeB, r, 1).text,
+                 QStringLiteral("<FRAMESET ROWS=\"20%,*\">\n<FRAME SRC=\"a&quot;b.htm\">\n"
+                                "<FRAME SRC=\"&quot;x&quot;.htm\" NAME=\"say &quot;hi&quot;\">\n</FRAMESET>"));
+        FrameMarkup::Options o;
+        o.name = true;
+        o.target = QStringLiteral("m\"n");
+        QCOMPARE(FrameMarkup::options(o, 0), QStringLiteral(" name=\"m&quot;n\""));
+    }
+
     void missingSources()
     {
         // The first row without a source stops it; the third row counts only where it is used.

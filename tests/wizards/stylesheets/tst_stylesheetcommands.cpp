@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 QRadioButton *radio(QDialog *d, const char *name) { return child<QRadioButton>(d, name); }
@@ -45,6 +46,19 @@ void answer(ShellFixture &fx, const char *item, const char *button, Check check)
     });
     trigger(fx.form(), item);
     QVERIFY(fx.platform().dialogScripts.empty());
+}
+
+// Opens the CSS menu and types the access keys given, as a user picks an item.
+void pickFromCssMenu(TMainForm &f, const QList<Qt::Key> &keys)
+{
+    QMenu *menu = f.findChild<QMenu *>(QStringLiteral("MenuCSS"));
+    menu->popup(f.mapToGlobal(QPoint(10, 10)));
+    for (Qt::Key key : keys) {
+        QMenu *open = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!open)
+            qFatal("no menu open");
+        QTest::keyClick(open, key);
+    }
 }
 
 int ssFont(ShellFixture &fx, const char *key, int def = -9)
@@ -425,6 +439,28 @@ private Q_SLOTS:
         child<QPushButton>(collections(f).first(), "CancelBtn")->click();
         QVERIFY(collections(f).isEmpty());
         QCOMPARE(box->toPlainText(), QStringLiteral("b{background-color:#FF0000; background-color:#00FF00;"));
+    }
+
+    // The background colour uses the window's one colour dialog: it opens at the colour
+    // last chosen there by any command, with the same custom colours.
+    void backgroundColourSharesTheWindowsColourDialog()
+    {
+        ShellFixture fx("[Custom]\r\nColorA=FF8000\r\n");
+        TMainForm &f = fx.form();
+        f.FileNewClick();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto *textColour = f.findChild<QToolButton *>(QStringLiteral("fColorSpd"));
+        fx.platform().colorAnswers = {QColor(255, 0, 0), QColor(0, 255, 0), std::nullopt};
+        QTest::mouseClick(textColour, Qt::LeftButton);
+        pickFromCssMenu(f, {Qt::Key_B, Qt::Key_C}); // "&background-" > "&color..."
+        QTest::mouseClick(textColour, Qt::LeftButton);
+        QCOMPARE(fx.platform().colorInitials, (QList<QColor>{Qt::black, QColor(255, 0, 0), QColor(0, 255, 0)}));
+        QCOMPARE(fx.platform().colorCustoms.size(), 3);
+        QCOMPARE(fx.platform().colorCustoms[1].value(0), QStringLiteral("FF8000"));
+        QCOMPARE(fx.platform().colorCustoms[1], fx.platform().colorCustoms[0]);
+        QCOMPARE(collectionList(collections(f).first())->item(0)->text(), QStringLiteral("background-color:#00FF00;"));
+        QVERIFY(f.activeBox()->text().contains(QLatin1String("#FF0000"), Qt::CaseInsensitive));
     }
 
     void collectionInUpperCaseAndEmpty()
