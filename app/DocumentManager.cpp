@@ -66,7 +66,7 @@ int DocumentManager::indexOf(const QObject *box) const
 
 void DocumentManager::insert(int index, const QString &name, EditBox *box)
 {
-    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false});
+    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false, {}});
 }
 
 void DocumentManager::removeAt(int index)
@@ -92,11 +92,22 @@ void DocumentManager::setBrowsed(int index)
         docs_[index].browsed = true;
 }
 
-bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces)
+DocumentFile::Format DocumentManager::format(int index) const
+{
+    return index >= 0 && index < docs_.size() ? docs_.at(index).format : DocumentFile::Format{};
+}
+
+void DocumentManager::setFormat(int index, const DocumentFile::Format &format)
+{
+    if (index >= 0 && index < docs_.size())
+        docs_[index].format = format;
+}
+
+bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces, DocumentFile::Reading reading)
 {
     DocumentFile::Loaded loaded;
     QString error;
-    if (!DocumentFile::load(name, tabSpaces, loaded, &error)) {
+    if (!DocumentFile::load(name, tabSpaces, reading, loaded, &error)) {
         Platform::instance().message(window_, Platform::MessageKind::Warning, Messages::AppTitle,
                                      QStringLiteral("\"") + name + QStringLiteral("\" を開けませんでした。\r\n") + error,
                                      Platform::Buttons::Ok);
@@ -107,6 +118,7 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
     box->setSelection(0, 0);
     box->setModified(false);
     box->endUpdate();
+    setFormat(indexOf(box), loaded.format);
     if (loaded.duplicates) {
         showInfo_(QStringLiteral("\"") + fileNamePart(name) +
                   QStringLiteral("\" には同じ文字を表す二通りの文字コード（NEC と IBM の拡張文字）が含まれています。\r\n"
@@ -118,11 +130,13 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
 bool DocumentManager::write(const EditBox *box, const QString &name)
 {
     int unencodable = 0;
-    const QByteArray bytes = DocumentFile::serialize(box->storedText(), &unencodable);
+    const DocumentFile::Format fmt = format(indexOf(box));
+    const QByteArray bytes = DocumentFile::serialize(box->storedText(), fmt, &unencodable);
     if (unencodable > 0) {
+        const QString encoding = fmt.encoding == DocumentEncoding::Encoding::ShiftJis ? QStringLiteral("Shift-JIS") : QStringLiteral("UTF-8");
         const Platform::Answer a = Platform::instance().message(
             window_, Platform::MessageKind::Warning, Messages::AppTitle,
-            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には ") + encoding + QStringLiteral(" で保存できない文字が ") +
                 QString::number(unencodable) + QStringLiteral(" 文字あります。\r\nそれらを \"?\" に置き換えて保存しますか?"),
             Platform::Buttons::YesNo);
         if (a != Platform::Answer::Yes)

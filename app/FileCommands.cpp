@@ -55,6 +55,32 @@ void FileCommands::newDocument()
     openDocument(DocumentManager::NewPage);
 }
 
+namespace {
+
+// A value outside a key's range reads as its default.
+int readChoice(const ProfileStore &ini, const SettingsKeys::IntKey &key)
+{
+    const int value = SettingsKeys::read(ini, key);
+    return key.inRange(value) ? value : key.def;
+}
+
+} // namespace
+
+DocumentFile::Reading FileCommands::reading() const
+{
+    return readChoice(ProfileStore(host_.settingsPath()), SettingsKeys::DetectEncoding) ? DocumentFile::Reading::Detect
+                                                                                      : DocumentFile::Reading::AsShiftJis;
+}
+
+DocumentFile::Format FileCommands::newDocumentFormat() const
+{
+    const ProfileStore ini(host_.settingsPath());
+    DocumentFile::Format format;
+    format.encoding = DocumentEncoding::Encoding(readChoice(ini, SettingsKeys::NewEncoding));
+    format.lineBreak = DocumentEncoding::LineBreak(readChoice(ini, SettingsKeys::NewLineBreak));
+    return format;
+}
+
 void FileCommands::openDocument(const QString &name)
 {
     DocumentManager &docs = tabs_.documentManager();
@@ -64,7 +90,9 @@ void FileCommands::openDocument(const QString &name)
     docs.insert(docs.count(), name, box);
     tabs_.selectPageQuietly(index);
 
-    if (titled && !docs.load(box, name, host_.tabSpaces())) {
+    if (!titled)
+        docs.setFormat(index, newDocumentFormat());
+    if (titled && !docs.load(box, name, host_.tabSpaces(), reading())) {
         // Nothing of an unreadable file stays behind.
         tabs_.removePage(index);
         if (tabs_.tabCount() > 0)
@@ -196,14 +224,19 @@ bool FileCommands::saveAs()
         tabs_.invalidateUndo();
         return true;
     }
-    // The file under its old name stays open beside the new one.
+    // The file under its old name stays open beside the new one, in the format it was just
+    // written in (detection could take a UTF-8 page without Japanese text for Shift-JIS).
+    const DocumentFile::Format format = docs.format(index);
     EditBox *box = tabs_.insertPage(index + 1, DocumentManager::fileNamePart(newName));
     docs.insert(index + 1, newName, box);
-    if (!docs.load(box, newName, host_.tabSpaces())) {
+    const DocumentFile::Reading as = format.encoding == DocumentEncoding::Encoding::ShiftJis ? DocumentFile::Reading::AsShiftJis
+                                                                                            : DocumentFile::Reading::AsUtf8;
+    if (!docs.load(box, newName, host_.tabSpaces(), as)) {
         tabs_.removePage(index + 1);
         tabs_.pageChanged();
         return true; // the file itself was written
     }
+    docs.setFormat(index + 1, format);
     tabs_.selectPageQuietly(index + 1);
     tabs_.pageChanged();
     return true;

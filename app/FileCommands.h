@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentFile.h"
 #include "platform/Platform.h"
 
 #include <QObject>
@@ -55,6 +56,9 @@ private:
     void closePage(int index);
     bool hasPage() const;
     QString activeName() const;
+    // TW.ini's choices: how files are read, and what a new document is written in.
+    DocumentFile::Reading reading() const;
+    DocumentFile::Format newDocumentFormat() const;
 
     CommandHost &host_;
     DocumentTabs &tabs_;

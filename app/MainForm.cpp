@@ -600,6 +600,9 @@ void TMainForm::UpdateTitle()
 {
     if (tabCount() > 0) {
         status_->setText(StatusPanels::Position, QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
+        const DocumentFile::Format format = docs_->format(activeIndex());
+        status_->setText(StatusPanels::Encoding, DocumentEncoding::encodingName(format.encoding) + QStringLiteral("  ") +
+                                                     DocumentEncoding::lineBreakName(format.lineBreak));
         const QString name = ActiveDocumentName();
         setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
         applicationTitle_ = DocumentManager::fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
@@ -609,6 +612,7 @@ void TMainForm::UpdateTitle()
         ui->ToolPanel->hide();
         setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
         status_->setText(StatusPanels::Position, QString());
+        status_->setText(StatusPanels::Encoding, QString());
     }
     // The task bar shows the icon text.
     setWindowIconText(applicationTitle_);
