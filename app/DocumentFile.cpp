@@ -3,6 +3,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/Cp932Codec.h"
 
+#include <QHash>
+
 namespace {
 
 // One pass: line breaks to '\n' and, with tabSpaces given, tabs to spaces; the common file
@@ -74,6 +76,39 @@ QByteArray DocumentFile::serialize(QStringView text, Format format, int *unencod
     if (format.encoding == Encoding::Utf8Bom)
         bytes.prepend(DocumentEncoding::Bom, 3);
     return bytes;
+}
+
+QString DocumentFile::withCharacterReferences(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    QHash<char32_t, bool> fits; // each character is tried once
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = text[i];
+        // ASCII, line breaks and raw bytes always fit.
+        if (c.unicode() < 0x80 || c.unicode() == 0x2028 || c.unicode() == 0x2029 ||
+            (c.unicode() >= Cp932Codec::RawByteFirst && c.unicode() <= Cp932Codec::RawByteLast)) {
+            out.append(c);
+            ++i;
+            continue;
+        }
+        const bool pair = c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate();
+        const qsizetype len = pair ? 2 : 1;
+        const char32_t cp = pair ? QChar::surrogateToUcs4(c, text[i + 1]) : c.unicode();
+        auto known = fits.constFind(cp);
+        if (known == fits.cend()) {
+            int bad = 0;
+            Cp932Codec::encode(text.sliced(i, len), &bad);
+            known = fits.insert(cp, bad == 0);
+        }
+        if (*known)
+            out.append(text.sliced(i, len));
+        else
+            out += QStringLiteral("&#x") + QString::number(uint(cp), 16).toUpper() + QLatin1Char(';');
+        i += len;
+    }
+    return out;
 }
 
 bool DocumentFile::load(const QString &path, const QString &tabSpaces, Reading reading, Loaded &loaded, QString *error)

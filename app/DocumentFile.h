@@ -26,6 +26,9 @@ public:
     // The bytes of a file in the format: Shift-JIS with every line break (also U+2028/U+2029
     // of the raw text of a text widget) as CR LF, or UTF-8 with the format's line break.
     static QByteArray serialize(QStringView text, Format format = {}, int *unencodable = nullptr);
+    // The text with every character Shift-JIS cannot hold written as a numeric character
+    // reference ("&#x1F600;"), which browsers show as the character.
+    static QString withCharacterReferences(QStringView text);
 
     // Reads and prepares a file; false with a reason for the user when it cannot be read.
     static bool load(const QString &path, const QString &tabSpaces, Reading reading, Loaded &loaded, QString *error);

@@ -99,8 +99,10 @@ DocumentFile::Format DocumentManager::format(int index) const
 
 void DocumentManager::setFormat(int index, const DocumentFile::Format &format)
 {
-    if (index >= 0 && index < docs_.size())
-        docs_[index].format = format;
+    if (index < 0 || index >= docs_.size() || docs_.at(index).format == format)
+        return;
+    docs_[index].format = format;
+    Q_EMIT formatChanged(index);
 }
 
 bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces, DocumentFile::Reading reading)
@@ -129,14 +131,31 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
 
 bool DocumentManager::write(const EditBox *box, const QString &name)
 {
+    const int index = indexOf(box);
     int unencodable = 0;
-    const DocumentFile::Format fmt = format(indexOf(box));
-    const QByteArray bytes = DocumentFile::serialize(box->storedText(), fmt, &unencodable);
+    const QString text = box->storedText();
+    QByteArray bytes = DocumentFile::serialize(text, format(index), &unencodable);
+    if (unencodable > 0 && format(index).encoding == DocumentEncoding::Encoding::ShiftJis) {
+        // Never a silent loss: the page becomes UTF-8, or the characters references.
+        const int answer = Platform::instance().choose(
+            window_, Platform::MessageKind::Warning, Messages::AppTitle,
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
+                QString::number(unencodable) +
+                QStringLiteral(" 文字あります。\r\nこの文書を UTF-8 で保存するか、それらの文字を文字参照（&#x1F600; の形）で保存できます。"),
+            {QStringLiteral("UTF-8 で保存(&U)"), QStringLiteral("文字参照で保存(&R)"), QStringLiteral("キャンセル")});
+        if (answer == 0) {
+            setFormat(index, {DocumentEncoding::Encoding::Utf8, format(index).lineBreak});
+            bytes = DocumentFile::serialize(text, format(index), &unencodable);
+        } else if (answer == 1) {
+            bytes = DocumentFile::serialize(DocumentFile::withCharacterReferences(text), format(index), &unencodable);
+        } else {
+            return false;
+        }
+    }
     if (unencodable > 0) {
-        const QString encoding = fmt.encoding == DocumentEncoding::Encoding::ShiftJis ? QStringLiteral("Shift-JIS") : QStringLiteral("UTF-8");
         const Platform::Answer a = Platform::instance().message(
             window_, Platform::MessageKind::Warning, Messages::AppTitle,
-            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には ") + encoding + QStringLiteral(" で保存できない文字が ") +
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には保存できない文字が ") +
                 QString::number(unencodable) + QStringLiteral(" 文字あります。\r\nそれらを \"?\" に置き換えて保存しますか?"),
             Platform::Buttons::YesNo);
         if (a != Platform::Answer::Yes)

@@ -69,6 +69,10 @@ public:
     static QString fileNamePart(const QString &name);
     static QString folderPart(const QString &name);
 
+Q_SIGNALS:
+    // A document's encoding or line break changed (it was read, or the user chose another).
+    void formatChanged(int index);
+
 private:
     struct Document
     {

@@ -71,6 +71,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
     programFolder_ = ProgramFolder::path();
     docs_ = new DocumentManager(this, [this](const QString &text) { ShowInfo(text); });
+    connect(docs_, &DocumentManager::formatChanged, this, [this](int index) {
+        if (index == activeIndex())
+            UpdateTitle();
+    });
     commands_ = new CommandRegistry(this, [this](CommandNeed need) { return needMet(need); });
     menus_ = std::make_unique<MenuStates>(*commands_);
     // The page template folder; the templates themselves are the user's.

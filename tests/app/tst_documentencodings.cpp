@@ -185,6 +185,46 @@ private Q_SLOTS:
         QCOMPARE(f.activeBox()->text(), QStringLiteral("<P>\ta</P>\n"));
     }
 
+    void characterThatDoesNotFit_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("saved"); // empty: not saved
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("as UTF-8") << 0 << "\xF0\x9F\x98\x80\xED\x95\x9C<P>" + Nihongo + "\r\n" << QStringLiteral("UTF-8  CRLF");
+        QTest::newRow("as references") << 1 << "&#x1F600;&#xD55C;<P>" + NihongoSjis + "\r\n"
+                                       << QStringLiteral("Shift_JIS  CRLF");
+        QTest::newRow("cancel") << 2 << QByteArray() << QStringLiteral("Shift_JIS  CRLF");
+    }
+
+    void characterThatDoesNotFit()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, panel);
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QByteArray original = "<P>" + NihongoSjis + "\r\n";
+        const QString path = fx.writeFile(QStringLiteral("sjis.html"), original);
+        f.OpenDocument(path);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        EditBox *box = f.activeBox();
+        box->setFocus();
+        QInputMethodEvent commit; // an emoji and a Hangul syllable: not in Shift-JIS
+        commit.setCommitString(QString::fromUtf8("\xF0\x9F\x98\x80\xED\x95\x9C"));
+        QCoreApplication::sendEvent(box, &commit);
+        fx.platform().choiceAnswers.push_back(answer);
+        QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(fx.platform().messages.size(), 1);
+        const auto &question = fx.platform().messages.first();
+        QVERIFY2(question.text.contains(QStringLiteral("2 文字")), qPrintable(question.text));
+        QCOMPARE(question.choices.size(), 3);
+        QCOMPARE(ShellFixture::readFile(path), saved.isEmpty() ? original : saved);
+        QCOMPARE(box->isModified(), saved.isEmpty());
+        QCOMPARE(f.statusText(4), panel);
+    }
+
     void settingsChooseDetectionAndNewDocuments()
     {
         ShellFixture fx(QByteArray("[Memo]\r\nDetectEncoding=0\r\nNewEncoding=1\r\nNewLineBreak=1\r\n"), true);
