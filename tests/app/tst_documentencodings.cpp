@@ -5,8 +5,10 @@
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
 #include "platform/DocumentEncoding.h"
+#include "ui_MainForm.h"
 
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QTest>
 
 using Encoding = DocumentEncoding::Encoding;
@@ -14,6 +16,28 @@ using LineBreak = DocumentEncoding::LineBreak;
 Q_DECLARE_METATYPE(DocumentEncoding::Encoding)
 
 namespace {
+
+// File > 文字コード, opened as the user does: the menu, then its access key.
+QMenu *encodingMenu(TMainForm &f)
+{
+    QMenu *file = f.form()->MenuFile;
+    file->popup(f.mapToGlobal(QPoint(10, 10)));
+    if (!QTest::qWaitFor([file] { return file->isVisible(); }))
+        return nullptr;
+    QTest::keyClick(file, Qt::Key_K);
+    QMenu *encoding = f.form()->MenuEncoding;
+    return QTest::qWaitFor([encoding] { return encoding->isVisible(); }) ? encoding : nullptr;
+}
+
+// Picks the entry of the encoding submenu by its access key.
+bool pick(TMainForm &f, Qt::Key key)
+{
+    QMenu *menu = encodingMenu(f);
+    if (!menu)
+        return false;
+    QTest::keyClick(menu, key);
+    return true;
+}
 
 // "日本語" in UTF-8 and in CP932.
 const QByteArray Nihongo = QByteArray("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
@@ -223,6 +247,60 @@ private Q_SLOTS:
         QCOMPARE(ShellFixture::readFile(path), saved.isEmpty() ? original : saved);
         QCOMPARE(box->isModified(), saved.isEmpty());
         QCOMPARE(f.statusText(4), panel);
+    }
+
+    void encodingSubmenuReopensAndChooses()
+    {
+        ShellFixture fx(QByteArray("[Memo]\r\nDetectEncoding=0\r\n"), true);
+        TMainForm &f = fx.form();
+        const QByteArray original = "<P>" + Nihongo + "\n<P>\tx\n";
+        const QString path = fx.writeFile(QStringLiteral("page.html"), original);
+        f.OpenDocument(path);
+        QCOMPARE(f.statusText(4), QStringLiteral("Shift_JIS  CRLF"));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+        QVERIFY(pick(f, Qt::Key_U)); // UTF-8 で開き直す
+        QCOMPARE(f.activeBox()->text(), QString::fromUtf8(original));
+        QCOMPARE(f.statusText(4), QStringLiteral("UTF-8  LF"));
+        QVERIFY(!f.activeBox()->isModified());
+        QVERIFY(encodingMenu(f));
+        QVERIFY(f.form()->FileSaveUtf8->isChecked());
+        QVERIFY(f.form()->FileLf->isChecked());
+        QVERIFY(!f.form()->FileSaveSjis->isChecked());
+        f.form()->MenuEncoding->close();
+        f.form()->MenuFile->close();
+
+        // The choices take effect on the next save, which the mark asks for.
+        QVERIFY(pick(f, Qt::Key_B)); // UTF-8 (BOM) で保存
+        QVERIFY(pick(f, Qt::Key_C)); // 改行を CRLF で保存
+        QCOMPARE(f.statusText(4), QStringLiteral("UTF-8 (BOM)  CRLF"));
+        QVERIFY(f.activeBox()->isModified());
+        QCOMPARE(ShellFixture::readFile(path), original);
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ShellFixture::readFile(path), "\xEF\xBB\xBF<P>" + Nihongo + "\r\n<P>\tx\r\n");
+
+        // Reading again asks about typed text first, as closing does.
+        QTest::keyClicks(f.activeBox(), QStringLiteral("new"));
+        fx.platform().messageAnswers.push_back(Platform::Answer::Cancel);
+        QVERIFY(pick(f, Qt::Key_J)); // Shift_JIS で開き直す
+        QVERIFY(f.activeBox()->text().startsWith(QStringLiteral("new")));
+        QCOMPARE(f.statusText(4), QStringLiteral("UTF-8 (BOM)  CRLF"));
+        fx.platform().messageAnswers.push_back(Platform::Answer::No);
+        QVERIFY(pick(f, Qt::Key_J));
+        QCOMPARE(fx.platform().messages.size(), 2);
+        QCOMPARE(f.statusText(4), QStringLiteral("Shift_JIS  CRLF"));
+        QVERIFY(!f.activeBox()->isModified());
+        QVERIFY(!f.activeBox()->text().contains(QStringLiteral("new")));
+        QCOMPARE(ShellFixture::readFile(path), "\xEF\xBB\xBF<P>" + Nihongo + "\r\n<P>\tx\r\n"); // nothing written
+
+        // An untitled document has no file to read again.
+        f.FileNewClick();
+        QVERIFY(encodingMenu(f));
+        QVERIFY(!f.form()->FileReopenUtf8->isEnabled());
+        QVERIFY(f.form()->FileSaveUtf8Bom->isEnabled());
+        f.form()->MenuEncoding->close();
+        f.form()->MenuFile->close();
     }
 
     void settingsChooseDetectionAndNewDocuments()
