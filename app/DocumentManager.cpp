@@ -66,7 +66,7 @@ int DocumentManager::indexOf(const QObject *box) const
 
 void DocumentManager::insert(int index, const QString &name, EditBox *box)
 {
-    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false});
+    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false, {}});
 }
 
 void DocumentManager::removeAt(int index)
@@ -92,11 +92,24 @@ void DocumentManager::setBrowsed(int index)
         docs_[index].browsed = true;
 }
 
-bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces)
+DocumentFile::Format DocumentManager::format(int index) const
+{
+    return index >= 0 && index < docs_.size() ? docs_.at(index).format : DocumentFile::Format{};
+}
+
+void DocumentManager::setFormat(int index, const DocumentFile::Format &format)
+{
+    if (index < 0 || index >= docs_.size() || docs_.at(index).format == format)
+        return;
+    docs_[index].format = format;
+    Q_EMIT formatChanged(index);
+}
+
+bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces, DocumentFile::Reading reading)
 {
     DocumentFile::Loaded loaded;
     QString error;
-    if (!DocumentFile::load(name, tabSpaces, loaded, &error)) {
+    if (!DocumentFile::load(name, tabSpaces, reading, loaded, &error)) {
         Platform::instance().message(window_, Platform::MessageKind::Warning, Messages::AppTitle,
                                      QStringLiteral("\"") + name + QStringLiteral("\" を開けませんでした。\r\n") + error,
                                      Platform::Buttons::Ok);
@@ -107,6 +120,7 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
     box->setSelection(0, 0);
     box->setModified(false);
     box->endUpdate();
+    setFormat(indexOf(box), loaded.format);
     if (loaded.duplicates) {
         showInfo_(QStringLiteral("\"") + fileNamePart(name) +
                   QStringLiteral("\" には同じ文字を表す二通りの文字コード（NEC と IBM の拡張文字）が含まれています。\r\n"
@@ -117,12 +131,31 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
 
 bool DocumentManager::write(const EditBox *box, const QString &name)
 {
+    const int index = indexOf(box);
     int unencodable = 0;
-    const QByteArray bytes = DocumentFile::serialize(box->storedText(), &unencodable);
+    const QString text = box->storedText();
+    QByteArray bytes = DocumentFile::serialize(text, format(index), &unencodable);
+    if (unencodable > 0 && format(index).encoding == DocumentEncoding::Encoding::ShiftJis) {
+        // Never a silent loss: the page becomes UTF-8, or the characters references.
+        const int answer = Platform::instance().choose(
+            window_, Platform::MessageKind::Warning, Messages::AppTitle,
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
+                QString::number(unencodable) +
+                QStringLiteral(" 文字あります。\r\nこの文書を UTF-8 で保存するか、それらの文字を文字参照（&#x1F600; の形）で保存できます。"),
+            {QStringLiteral("UTF-8 で保存(&U)"), QStringLiteral("文字参照で保存(&R)"), QStringLiteral("キャンセル")});
+        if (answer == 0) {
+            setFormat(index, {DocumentEncoding::Encoding::Utf8, format(index).lineBreak});
+            bytes = DocumentFile::serialize(text, format(index), &unencodable);
+        } else if (answer == 1) {
+            bytes = DocumentFile::serialize(DocumentFile::withCharacterReferences(text), format(index), &unencodable);
+        } else {
+            return false;
+        }
+    }
     if (unencodable > 0) {
         const Platform::Answer a = Platform::instance().message(
             window_, Platform::MessageKind::Warning, Messages::AppTitle,
-            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には Shift-JIS で保存できない文字が ") +
+            QStringLiteral("\"") + fileNamePart(name) + QStringLiteral("\" には保存できない文字が ") +
                 QString::number(unencodable) + QStringLiteral(" 文字あります。\r\nそれらを \"?\" に置き換えて保存しますか?"),
             Platform::Buttons::YesNo);
         if (a != Platform::Answer::Yes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentFile.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -43,10 +44,17 @@ public:
     bool browsed(int index) const;
     void setBrowsed(int index);
 
-    // Reads the file into the box (tabs as tabSpaces); false, after telling the user,
-    // when it cannot be read.
-    bool load(EditBox *box, const QString &name, const QString &tabSpaces);
-    // Writes the box's text to the file as CP932 with CR LF; false, after telling the
+    // The encoding and line break a document is written in: as its file was read, or for an
+    // untitled one as set for new documents.
+    DocumentFile::Format format(int index) const;
+    void setFormat(int index, const DocumentFile::Format &format);
+
+    // Reads the file into the box (a Shift-JIS file's tabs as tabSpaces) and takes the
+    // encoding it was read in as the box's document's; false, after telling the user, when
+    // it cannot be read.
+    bool load(EditBox *box, const QString &name, const QString &tabSpaces,
+              DocumentFile::Reading reading = DocumentFile::Reading::Detect);
+    // Writes the box's text to the file in its document's format; false, after telling the
     // user, when the user declines or the file cannot be written.
     bool write(const EditBox *box, const QString &name);
     // True when the file is not open yet; otherwise tells the user so.
@@ -61,12 +69,17 @@ public:
     static QString fileNamePart(const QString &name);
     static QString folderPart(const QString &name);
 
+Q_SIGNALS:
+    // A document's encoding or line break changed (it was read, or the user chose another).
+    void formatChanged(int index);
+
 private:
     struct Document
     {
         QString name;
         EditBox *box = nullptr;
         bool browsed = false;
+        DocumentFile::Format format;
     };
 
     QWidget *window_;

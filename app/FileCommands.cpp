@@ -8,6 +8,7 @@
 #include "platform/ProfileStore.h"
 
 #include <QFileInfo>
+#include <QMenu>
 
 #include <algorithm>
 
@@ -36,6 +37,80 @@ FileCommands::FileCommands(CommandHost &host, DocumentTabs &tabs) : QObject(host
         host.bind(QLatin1String(name), [this] { closeActive(); });
     for (const char *name : {"FileAllClose", "PopCloseAll"})
         host.bind(QLatin1String(name), [this] { closeAll(); });
+
+    using Encoding = DocumentEncoding::Encoding;
+    using LineBreak = DocumentEncoding::LineBreak;
+    host.bind(QStringLiteral("FileReopenSjis"), [this] { reopenAs(DocumentFile::Reading::AsShiftJis); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileReopenUtf8"), [this] { reopenAs(DocumentFile::Reading::AsUtf8); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileSaveSjis"), [this] { chooseEncoding(Encoding::ShiftJis); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileSaveUtf8"), [this] { chooseEncoding(Encoding::Utf8); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileSaveUtf8Bom"), [this] { chooseEncoding(Encoding::Utf8Bom); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileCrLf"), [this] { chooseLineBreak(LineBreak::CrLf); }, CommandNeed::Document);
+    host.bind(QStringLiteral("FileLf"), [this] { chooseLineBreak(LineBreak::Lf); }, CommandNeed::Document);
+    if (QMenu *menu = host.menu(QStringLiteral("MenuEncoding")))
+        connect(menu, &QMenu::aboutToShow, this, &FileCommands::refreshEncodingMenu);
+}
+
+// ---------------------------------------------------------------- encodings
+
+void FileCommands::reopenAs(DocumentFile::Reading reading)
+{
+    if (!hasPage() || activeName() == DocumentManager::NewPage)
+        return;
+    EditBox *box = tabs_.activeBox();
+    if (box->isModified()) {
+        // As closing asks: what is typed is not thrown away unasked.
+        const Platform::Answer a = tabs_.documentManager().askModified(activeName(), false, tabs_.promptCentre());
+        if (a == Platform::Answer::Cancel)
+            return;
+        if (a == Platform::Answer::Yes && !save(true))
+            return;
+    }
+    if (!tabs_.documentManager().load(box, activeName(), host_.tabSpaces(), reading))
+        return;
+    tabs_.invalidateUndo();
+    tabs_.refreshMarks();
+}
+
+void FileCommands::chooseEncoding(DocumentEncoding::Encoding encoding)
+{
+    DocumentFile::Format format = tabs_.documentManager().format(tabs_.activeIndex());
+    format.encoding = encoding;
+    changeFormat(format);
+}
+
+void FileCommands::chooseLineBreak(DocumentEncoding::LineBreak lineBreak)
+{
+    DocumentFile::Format format = tabs_.documentManager().format(tabs_.activeIndex());
+    format.lineBreak = lineBreak;
+    changeFormat(format);
+}
+
+void FileCommands::changeFormat(const DocumentFile::Format &format)
+{
+    if (hasPage() && tabs_.documentManager().format(tabs_.activeIndex()) != format) {
+        tabs_.documentManager().setFormat(tabs_.activeIndex(), format);
+        // Takes effect on the next save, which the mark asks for.
+        tabs_.activeBox()->setModified(true);
+        tabs_.refreshMarks();
+    }
+    refreshEncodingMenu();
+}
+
+void FileCommands::refreshEncodingMenu()
+{
+    using Encoding = DocumentEncoding::Encoding;
+    using LineBreak = DocumentEncoding::LineBreak;
+    const bool open = hasPage();
+    const bool titled = open && activeName() != DocumentManager::NewPage;
+    host_.setItemEnabled(QStringLiteral("FileReopenSjis"), titled);
+    host_.setItemEnabled(QStringLiteral("FileReopenUtf8"), titled);
+    const DocumentFile::Format format = open ? tabs_.documentManager().format(tabs_.activeIndex()) : DocumentFile::Format{};
+    host_.setItemChecked(QStringLiteral("FileSaveSjis"), open && format.encoding == Encoding::ShiftJis);
+    host_.setItemChecked(QStringLiteral("FileSaveUtf8"), open && format.encoding == Encoding::Utf8);
+    host_.setItemChecked(QStringLiteral("FileSaveUtf8Bom"), open && format.encoding == Encoding::Utf8Bom);
+    host_.setItemChecked(QStringLiteral("FileCrLf"), open && format.lineBreak == LineBreak::CrLf);
+    host_.setItemChecked(QStringLiteral("FileLf"), open && format.lineBreak == LineBreak::Lf);
 }
 
 bool FileCommands::hasPage() const
@@ -55,6 +130,32 @@ void FileCommands::newDocument()
     openDocument(DocumentManager::NewPage);
 }
 
+namespace {
+
+// A value outside a key's range reads as its default.
+int readChoice(const ProfileStore &ini, const SettingsKeys::IntKey &key)
+{
+    const int value = SettingsKeys::read(ini, key);
+    return key.inRange(value) ? value : key.def;
+}
+
+} // namespace
+
+DocumentFile::Reading FileCommands::reading() const
+{
+    return readChoice(ProfileStore(host_.settingsPath()), SettingsKeys::DetectEncoding) ? DocumentFile::Reading::Detect
+                                                                                      : DocumentFile::Reading::AsShiftJis;
+}
+
+DocumentFile::Format FileCommands::newDocumentFormat() const
+{
+    const ProfileStore ini(host_.settingsPath());
+    DocumentFile::Format format;
+    format.encoding = DocumentEncoding::Encoding(readChoice(ini, SettingsKeys::NewEncoding));
+    format.lineBreak = DocumentEncoding::LineBreak(readChoice(ini, SettingsKeys::NewLineBreak));
+    return format;
+}
+
 void FileCommands::openDocument(const QString &name)
 {
     DocumentManager &docs = tabs_.documentManager();
@@ -64,7 +165,9 @@ void FileCommands::openDocument(const QString &name)
     docs.insert(docs.count(), name, box);
     tabs_.selectPageQuietly(index);
 
-    if (titled && !docs.load(box, name, host_.tabSpaces())) {
+    if (!titled)
+        docs.setFormat(index, newDocumentFormat());
+    if (titled && !docs.load(box, name, host_.tabSpaces(), reading())) {
         // Nothing of an unreadable file stays behind.
         tabs_.removePage(index);
         if (tabs_.tabCount() > 0)
@@ -196,14 +299,19 @@ bool FileCommands::saveAs()
         tabs_.invalidateUndo();
         return true;
     }
-    // The file under its old name stays open beside the new one.
+    // The file under its old name stays open beside the new one, in the format it was just
+    // written in (detection could take a UTF-8 page without Japanese text for Shift-JIS).
+    const DocumentFile::Format format = docs.format(index);
     EditBox *box = tabs_.insertPage(index + 1, DocumentManager::fileNamePart(newName));
     docs.insert(index + 1, newName, box);
-    if (!docs.load(box, newName, host_.tabSpaces())) {
+    const DocumentFile::Reading as = format.encoding == DocumentEncoding::Encoding::ShiftJis ? DocumentFile::Reading::AsShiftJis
+                                                                                            : DocumentFile::Reading::AsUtf8;
+    if (!docs.load(box, newName, host_.tabSpaces(), as)) {
         tabs_.removePage(index + 1);
         tabs_.pageChanged();
         return true; // the file itself was written
     }
+    docs.setFormat(index + 1, format);
     tabs_.selectPageQuietly(index + 1);
     tabs_.pageChanged();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentFile.h"
 #include "platform/Platform.h"
 
 #include <QObject>
@@ -55,6 +56,16 @@ private:
     void closePage(int index);
     bool hasPage() const;
     QString activeName() const;
+    // TW.ini's choices: how files are read, and what a new document is written in.
+    DocumentFile::Reading reading() const;
+    DocumentFile::Format newDocumentFormat() const;
+    // The encoding submenu: read the active file again in another encoding, or choose what
+    // the next save writes.
+    void reopenAs(DocumentFile::Reading reading);
+    void chooseEncoding(DocumentEncoding::Encoding encoding);
+    void chooseLineBreak(DocumentEncoding::LineBreak lineBreak);
+    void changeFormat(const DocumentFile::Format &format);
+    void refreshEncodingMenu();
 
     CommandHost &host_;
     DocumentTabs &tabs_;

@@ -71,6 +71,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
     programFolder_ = ProgramFolder::path();
     docs_ = new DocumentManager(this, [this](const QString &text) { ShowInfo(text); });
+    connect(docs_, &DocumentManager::formatChanged, this, [this](int index) {
+        if (index == activeIndex())
+            UpdateTitle();
+    });
     commands_ = new CommandRegistry(this, [this](CommandNeed need) { return needMet(need); });
     menus_ = std::make_unique<MenuStates>(*commands_);
     // The page template folder; the templates themselves are the user's.
@@ -609,6 +613,9 @@ void TMainForm::UpdateTitle()
 {
     if (tabCount() > 0) {
         status_->setText(StatusPanels::Position, QString::number(activeIndex() + 1) + QLatin1Char('/') + QString::number(tabCount()));
+        const DocumentFile::Format format = docs_->format(activeIndex());
+        status_->setText(StatusPanels::Encoding, DocumentEncoding::encodingName(format.encoding) + QStringLiteral("  ") +
+                                                     DocumentEncoding::lineBreakName(format.lineBreak));
         const QString name = ActiveDocumentName();
         setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
         applicationTitle_ = DocumentManager::fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
@@ -618,6 +625,7 @@ void TMainForm::UpdateTitle()
         ui->ToolPanel->hide();
         setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
         status_->setText(StatusPanels::Position, QString());
+        status_->setText(StatusPanels::Encoding, QString());
     }
     // The task bar shows the icon text.
     setWindowIconText(applicationTitle_);

@@ -48,6 +48,11 @@ inline constexpr IntKey StyleCase{u"Memo", u"StyleCase", 0, 0, 1};
 inline constexpr IntKey WordWrap{u"Memo", u"WordWrap", 0, 0, 1};
 inline constexpr IntKey TabWidth{u"Memo", u"Tab", 0, 0, 6};
 inline constexpr IntKey MemoColor{u"Memo", u"Color", 16777215, 0, 0xFFFFFF}; // BGR
+// Documents' encodings: detection at open (1) or every file as Shift-JIS (0); the encoding
+// (0 Shift_JIS, 1 UTF-8, 2 UTF-8 with BOM) and line break (0 CRLF, 1 LF) of new documents.
+inline constexpr IntKey DetectEncoding{u"Memo", u"DetectEncoding", 1, 0, 1};
+inline constexpr IntKey NewEncoding{u"Memo", u"NewEncoding", 0, 0, 2};
+inline constexpr IntKey NewLineBreak{u"Memo", u"NewLineBreak", 0, 0, 1};
 
 // Fonts: the status bar (S), the document tabs (P) and the editing box (E).
 inline constexpr IntKey StatusCharset{u"Font", u"SChar", 128};

@@ -9,13 +9,19 @@
 
 StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
 {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < PanelCount; ++i) {
         panels_[i] = new QLabel(bar);
         panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panels_[i]->setFrameShape(QFrame::Panel);
         panels_[i]->setFrameShadow(QFrame::Sunken);
-        panels_[i]->setAlignment(i < 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        bar->addWidget(panels_[i]);
+        panels_[i]->setTextFormat(Qt::PlainText);
+        panels_[i]->setAlignment(i < 3 || i == Encoding ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        if (i == Encoding) {
+            panels_[i]->setContentsMargins(6, 0, 6, 0);
+            bar->addPermanentWidget(panels_[i]);
+        } else {
+            bar->addWidget(panels_[i]);
+        }
     }
     timer_.setInterval(30000);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::refreshDate);
@@ -51,7 +57,7 @@ void StatusPanels::setText(Panel panel, const QString &text)
 
 QString StatusPanels::text(int panel) const
 {
-    return panel >= 0 && panel < 4 ? panels_[panel]->text() : QString();
+    return panel >= 0 && panel < PanelCount ? panels_[panel]->text() : QString();
 }
 
 void StatusPanels::refreshDate()

@@ -9,12 +9,13 @@ class QLabel;
 class QStatusBar;
 
 // The status bar's four panels: the date (kept current), the modified mark, the tab
-// position and a free panel.
+// position and a free panel; and at its right end the active document's encoding and line
+// break.
 class StatusPanels : public QObject
 {
     Q_OBJECT
 public:
-    enum Panel { Date = 0, Modified = 1, Position = 2, Free = 3 };
+    enum Panel { Date = 0, Modified = 1, Position = 2, Free = 3, Encoding = 4 };
 
     explicit StatusPanels(QStatusBar *bar);
 
@@ -28,6 +29,7 @@ private:
     void refreshDate();
 
     QStatusBar *bar_;
-    QLabel *panels_[4] = {};
+    static constexpr int PanelCount = 5;
+    QLabel *panels_[PanelCount] = {};
     QTimer timer_;
 };

@@ -373,7 +373,7 @@ void colourAttribute(const Setup &s)
 QString documentText(const QByteArray &bytes, bool typed)
 {
     if (!typed)
-        return DocumentFile::prepare(bytes, QStringLiteral("  ")).text;
+        return DocumentFile::prepare(bytes, QStringLiteral("  "), DocumentFile::Reading::AsShiftJis).text;
     QString text = QString::fromUtf8(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

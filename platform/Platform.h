@@ -53,6 +53,10 @@ public:
     // "\r\n" and a lone "\r" in text are line breaks. topLeft, when given, is in screen coordinates.
     virtual Answer message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                            Buttons buttons, std::optional<QPoint> topLeft = std::nullopt) = 0;
+    // A question whose answers are the buttons given, the first the default and the last the
+    // one Escape presses; returns the index of the answer.
+    virtual int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                       const QStringList &buttons) = 0;
 
     // Runs one of the program's own modal dialogs; returns its result code.
     virtual int execDialog(QDialog *dialog) = 0;

@@ -89,7 +89,7 @@ std::optional<QFont> ScriptedPlatform::chooseFont(QWidget *, const QFont &)
 Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                                            Buttons buttons, std::optional<QPoint> topLeft)
 {
-    messages.append({kind, title, text, buttons, topLeft, parent && parent->window()->isVisible()});
+    messages.append({kind, title, text, buttons, topLeft, parent && parent->window()->isVisible(), {}});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     Answer a = Answer::Cancel;
@@ -98,6 +98,20 @@ Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, co
         complain("message box question");
     }
     return a;
+}
+
+int ScriptedPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                             const QStringList &buttons)
+{
+    const Message m{kind, title, text, Buttons::OkCancel, std::nullopt, parent && parent->window()->isVisible(), buttons};
+    messages.append(m);
+    int index = int(buttons.size()) - 1;
+    if (!takeFront(choiceAnswers, index)) {
+        ++unscripted;
+        complain("choice");
+        index = int(buttons.size()) - 1;
+    }
+    return index;
 }
 
 int ScriptedPlatform::execDialog(QDialog *dialog)

@@ -21,6 +21,7 @@ public:
         Buttons buttons;
         std::optional<QPoint> topLeft;
         bool overShownWindow = false; // its parent's window was on the screen
+        QStringList choices; // the answers of a choose() question
     };
     struct FileCall
     {
@@ -34,6 +35,7 @@ public:
     // Scripts, consumed in order.
     std::deque<FileAnswer> fileAnswers;
     std::deque<Answer> messageAnswers;
+    std::deque<int> choiceAnswers; // indexes into the buttons of choose()
     std::deque<std::optional<QColor>> colorAnswers;
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<QString> folderAnswers;
@@ -63,6 +65,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     Answer message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                    Buttons buttons, std::optional<QPoint> topLeft) override;
+    int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+               const QStringList &buttons) override;
     int execDialog(QDialog *dialog) override;
     bool openWithShell(const QString &pathOrUrl) override;
     bool startProgram(const QString &program, const QString &argument) override;

@@ -183,6 +183,27 @@ std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initia
     return f;
 }
 
+int QtPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                       const QStringList &buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(messageText(text));
+    box.setIcon(kind == MessageKind::Information ? QMessageBox::Information
+                : kind == MessageKind::Warning   ? QMessageBox::Warning
+                                                 : QMessageBox::NoIcon);
+    QList<QPushButton *> pushed;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        pushed.append(box.addButton(buttons.at(i), i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    if (!pushed.isEmpty()) {
+        box.setDefaultButton(pushed.first());
+        box.setEscapeButton(pushed.last());
+    }
+    box.exec();
+    const qsizetype index = pushed.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return index >= 0 ? int(index) : int(buttons.size()) - 1;
+}
+
 Platform::Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                                      Buttons buttons, std::optional<QPoint> topLeft)
 {

@@ -13,6 +13,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     Answer message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                    Buttons buttons, std::optional<QPoint> topLeft) override;
+    int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+               const QStringList &buttons) override;
     int execDialog(QDialog *dialog) override;
     bool openWithShell(const QString &pathOrUrl) override;
     bool startProgram(const QString &program, const QString &argument) override;

@@ -90,6 +90,13 @@ private Q_SLOTS:
         row("FileProperty", "プロパティ(&P)...", "Alt+P", -1, false);
         row("FileSave", "保存(&S)", "Ctrl+S", -1, false);
         row("FileSaveAs", "名前を付けて保存(&A)...", "", -1, false);
+        row("FileReopenSjis", "Shift_JIS で開き直す(&J)", "", -1, false);
+        row("FileReopenUtf8", "UTF-8 で開き直す(&U)", "", -1, false);
+        row("FileSaveSjis", "Shift_JIS で保存(&S)", "", 0, false);
+        row("FileSaveUtf8", "UTF-8 で保存(&8)", "", 0, false);
+        row("FileSaveUtf8Bom", "UTF-8 (BOM) で保存(&B)", "", 0, false);
+        row("FileCrLf", "改行を CRLF で保存(&C)", "", 0, false);
+        row("FileLf", "改行を LF で保存(&L)", "", 0, false);
         row("FileClose", "閉じる(&C)", "Ctrl+F4", -1, false);
         row("FileAllClose", "すべて閉じる(&L)", "", -1, false);
         row("FileExit", "終了(&X)", "");
@@ -172,6 +179,9 @@ private Q_SLOTS:
         };
         row("FileHistory", "MenuFile", "ヒストリ(&H)");
         row("MenuFileSet", "MenuFile", "ファイルセットく(&F)");
+        row("MenuEncoding", "MenuFile", "文字コード(&K)", 11);
+        row("FileReopenSjis", "MenuEncoding", "", 0);
+        row("FileLf", "MenuEncoding", "", 8);
         row("HisBlank", "FileHistory", "", 0);
         row("N8", "MenuFileSet", "", 0);
         row("HtmlFont", "MenuHtml", "文字(&F)", 0);

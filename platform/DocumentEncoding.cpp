@@ -1,0 +1,234 @@
+#include "platform/DocumentEncoding.h"
+
+#include <QRegularExpression>
+#include <QStringEncoder>
+
+#include <cstring>
+
+namespace {
+
+constexpr char16_t RawByteBase = 0xF700;
+
+bool isRawByteRange(char32_t c)
+{
+    return c >= 0xF780 && c <= 0xF7FF;
+}
+
+// The well-formed UTF-8 sequence starting at p (a byte >= 0x80): its length, 2 to 4, with its
+// code point; 0 when the bytes do not form one. cut is set when every byte there is right but
+// the end comes before the sequence does.
+int sequenceAt(const uchar *p, qsizetype left, char32_t &cp, bool &cut)
+{
+    const uchar b0 = p[0];
+    int n;
+    char32_t c;
+    uchar lo = 0x80, hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2;
+        c = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3;
+        c = b0 & 0x0F;
+        if (b0 == 0xE0)
+            lo = 0xA0; // overlong
+        else if (b0 == 0xED)
+            hi = 0x9F; // surrogates
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4;
+        c = b0 & 0x07;
+        if (b0 == 0xF0)
+            lo = 0x90; // overlong
+        else if (b0 == 0xF4)
+            hi = 0x8F; // above U+10FFFF
+    } else {
+        return 0;
+    }
+    for (int i = 1; i < n; ++i) {
+        if (i >= left) {
+            cut = true;
+            return 0;
+        }
+        const uchar b = p[i];
+        if (b < (i == 1 ? lo : 0x80) || b > (i == 1 ? hi : 0xBF))
+            return 0;
+        c = (c << 6) | (b & 0x3F);
+    }
+    cp = c;
+    return n;
+}
+
+// Skips ASCII eight bytes at a time; returns the index of the first byte >= 0x80, or n.
+qsizetype skipAscii(const uchar *p, qsizetype i, qsizetype n)
+{
+    while (i + 8 <= n) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+        i += 8;
+    }
+    while (i < n && p[i] < 0x80)
+        ++i;
+    return i;
+}
+
+bool declaresUtf8(QByteArrayView head)
+{
+    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*\bcharset\s*=\s*["']?\s*utf-?8\b)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return meta.match(QString::fromLatin1(head)).hasMatch();
+}
+
+bool needsExactDecoding(QStringView text)
+{
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == 0xFFFD || c == 0x2029 || isRawByteRange(c))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DocumentEncoding::Encoding DocumentEncoding::detect(QByteArrayView bytes)
+{
+    if (bytes.startsWith(QByteArrayView(Bom, 3)))
+        return Encoding::Utf8Bom;
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    bool multiByte = false;
+    qsizetype i = skipAscii(p, 0, n);
+    while (i < n) {
+        char32_t cp;
+        bool cut = false;
+        const int len = sequenceAt(p + i, n - i, cp, cut);
+        if (len == 0) {
+            if (!cut)
+                return Encoding::ShiftJis;
+            // A character cut off at the very end of the file.
+            return multiByte ? Encoding::Utf8 : Encoding::ShiftJis;
+        }
+        multiByte = true;
+        i = skipAscii(p, i + len, n);
+    }
+    if (multiByte)
+        return Encoding::Utf8;
+    return declaresUtf8(bytes.first(std::min<qsizetype>(n, 1024))) ? Encoding::Utf8 : Encoding::ShiftJis;
+}
+
+DocumentEncoding::LineBreak DocumentEncoding::firstLineBreak(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n')
+            return LineBreak::Lf;
+        if (bytes[i] == '\r')
+            return LineBreak::CrLf;
+    }
+    return LineBreak::CrLf;
+}
+
+QString DocumentEncoding::decodeUtf8(QByteArrayView bytes)
+{
+    // Qt's vectorised decoder for the common file; the byte-keeping pass only where its result
+    // shows a replacement or a character that must stay bytes.
+    QString fast = QString::fromUtf8(bytes);
+    if (!needsExactDecoding(fast))
+        return fast;
+
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    QString out;
+    out.reserve(n);
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype ascii = skipAscii(p, i, n);
+        if (ascii > i) {
+            out.append(QLatin1StringView(reinterpret_cast<const char *>(p + i), ascii - i));
+            i = ascii;
+            if (i >= n)
+                break;
+        }
+        char32_t cp = 0;
+        bool cut = false;
+        const int len = sequenceAt(p + i, n - i, cp, cut);
+        if (len == 0 || isRawByteRange(cp) || cp == 0x2029) {
+            const int keep = len == 0 ? 1 : len;
+            for (int k = 0; k < keep; ++k)
+                out.append(QChar(char16_t(RawByteBase + p[i + k])));
+            i += keep;
+            continue;
+        }
+        if (cp > 0xFFFF) {
+            out.append(QChar(QChar::highSurrogate(cp)));
+            out.append(QChar(QChar::lowSurrogate(cp)));
+        } else {
+            out.append(QChar(char16_t(cp)));
+        }
+        i += len;
+    }
+    return out;
+}
+
+QByteArray DocumentEncoding::encodeUtf8(QStringView text, LineBreak lineBreak, int *unencodable)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    QByteArray out;
+    // Three bytes a UTF-16 unit at most (a line break is two, a pair four).
+    out.resize(text.size() * 3);
+    char *dst = out.data();
+    int bad = 0;
+    const QChar *src = text.data();
+    const qsizetype n = text.size();
+    qsizetype runStart = 0;
+    auto flush = [&](qsizetype end) {
+        if (end > runStart)
+            dst = encoder.appendToBuffer(dst, QStringView(src + runStart, end - runStart));
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i].unicode();
+        if (c == u'\n' || c == 0x2029) {
+            flush(i);
+            if (lineBreak == LineBreak::CrLf)
+                *dst++ = '\r';
+            *dst++ = '\n';
+            runStart = i + 1;
+        } else if (isRawByteRange(c)) {
+            flush(i);
+            *dst++ = char(c - RawByteBase);
+            runStart = i + 1;
+        } else if (QChar::isSurrogate(c)) {
+            if (QChar::isHighSurrogate(c) && i + 1 < n && src[i + 1].isLowSurrogate()) {
+                ++i;
+                continue;
+            }
+            flush(i);
+            *dst++ = '?';
+            ++bad;
+            runStart = i + 1;
+        }
+    }
+    flush(n);
+    out.truncate(dst - out.constData());
+    if (unencodable)
+        *unencodable = bad;
+    return out;
+}
+
+QString DocumentEncoding::encodingName(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case Encoding::Utf8Bom:
+        return QStringLiteral("UTF-8 (BOM)");
+    case Encoding::ShiftJis:
+        break;
+    }
+    return QStringLiteral("Shift_JIS");
+}
+
+QString DocumentEncoding::lineBreakName(LineBreak lineBreak)
+{
+    return lineBreak == LineBreak::Lf ? QStringLiteral("LF") : QStringLiteral("CRLF");
+}
