@@ -188,6 +188,7 @@ int QtPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, 
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
     box.setText(messageText(text));
     box.setIcon(kind == MessageKind::Information ? QMessageBox::Information
                 : kind == MessageKind::Warning   ? QMessageBox::Warning
