@@ -98,6 +98,7 @@ private Q_SLOTS:
     void fileSetTitlesThatWouldCorruptTheFileAreRefused();
     void setEditorRefusesAndWrites();
     void setEditorAddsNewPathsSorted();
+    void largeFilesReadWhole();
 
 private:
     QString folder() const { return dir_->path() + QLatin1Char('/'); }
@@ -398,6 +399,37 @@ void TestUserDataFiles::setEditorAddsNewPathsSorted()
     QCOMPARE(source.addFiles({QStringLiteral("/c"), QStringLiteral("/d"), QStringLiteral("/a")}), 3);
     QCOMPARE(source.list().titles(), (QStringList{QStringLiteral("/b"), QStringLiteral("/d"), QStringLiteral("/a"), QStringLiteral("/c")}));
     QCOMPARE(source.addFiles({QStringLiteral("/a")}), -1);
+}
+
+void TestUserDataFiles::largeFilesReadWhole()
+{
+    // Thousands of entries read each one from its own section, first spelling winning.
+    QByteArray tags = "[Tags]\r\nCount=4000\r\n";
+    for (int n = 1; n <= 4000; ++n)
+        tags += "[Tag" + QByteArray::number(n) + "]\r\nName=t" + QByteArray::number(n) + "\r\nHead=<H" + QByteArray::number(n)
+              + ">\r\n";
+    tags += "[TAG4000]\r\nName=second\r\n";
+    put(path(QStringLiteral("CustomTag.ini")), tags);
+    const QList<CustomTag> read = CustomTagFile(path(QStringLiteral("CustomTag.ini"))).readAll(QString());
+    QCOMPARE(read.size(), 4000);
+    QCOMPARE(read.at(2999), (CustomTag{QStringLiteral("t3000"), QStringLiteral("<H3000>"), QStringLiteral("No")}));
+    QCOMPARE(read.last().name, QStringLiteral("t4000"));
+
+    QByteArray list = "[FileSet]\r\nCount=20000\r\n";
+    QByteArray sets;
+    for (int i = 0; i < 20000; ++i) {
+        list += QByteArray::number(i) + "=s" + QByteArray::number(i) + "\r\n";
+        sets += "[s" + QByteArray::number(i) + "]\r\nCount=1\r\n0=/" + QByteArray::number(i) + "\r\n";
+    }
+    const QString fs = path(QStringLiteral("FS.ini"));
+    put(fs, list + sets);
+    const QStringList titles = FileSetFile(fs).titles();
+    QCOMPARE(titles.size(), 20000);
+    QCOMPARE(titles.last(), QStringLiteral("s19999"));
+    QCOMPARE(FileSetFile(fs).files(QStringLiteral("S19999")), QStringList{QStringLiteral("/19999")});
+    QString error;
+    QVERIFY(FileSetFile(fs).addSet(QStringLiteral("new"), {QStringLiteral("/n")}, &error));
+    QCOMPARE(FileSetFile(fs).titles().last(), QStringLiteral("new"));
 }
 
 QTEST_GUILESS_MAIN(TestUserDataFiles)
