@@ -307,13 +307,24 @@ void TestUserDataFiles::fileSetsReadFromOldFiles()
 
 void TestUserDataFiles::newSetAddedAfterTheOthers()
 {
+    // The titles' lines as the user spaced and quoted them stay byte for byte; only Count
+    // and the new key are written.
     const QString fs = path(QStringLiteral("FS.ini"));
-    const QByteArray old = "; sets\r\n[FileSet]\r\nCount=1\r\n0=one\r\n[one]\r\nCount=1\r\n0=/1.html\r\n";
+    const QByteArray old = "; sets\r\n[FileSet]\r\nCount = 2\r\n0 = one\r\n1=\"two\"\r\n[one]\r\nCount=1\r\n0=/1.html\r\n";
     put(fs, old);
     QString error;
     QVERIFY(FileSetFile(fs).addSet(QStringLiteral("two words"), {QStringLiteral("/a.html"), QStringLiteral("/b.html")}, &error));
-    QCOMPARE(get(fs), QByteArray("; sets\r\n[FileSet]\r\nCount=2\r\n0=one\r\n1=two words\r\n[one]\r\nCount=1\r\n0=/1.html\r\n"
-                                 "[two words]\r\nCount=2\r\n0=/a.html\r\n1=/b.html\r\n"));
+    QCOMPARE(get(fs), QByteArray("; sets\r\n[FileSet]\r\nCount=3\r\n0 = one\r\n1=\"two\"\r\n2=two words\r\n"
+                                 "[one]\r\nCount=1\r\n0=/1.html\r\n[two words]\r\nCount=2\r\n0=/a.html\r\n1=/b.html\r\n"));
+    // The first set of a file without any.
+    const QString empty = path(QStringLiteral("new.ini"));
+    QVERIFY(FileSetFile(empty).addSet(QStringLiteral("s"), {QStringLiteral("/s")}, &error));
+    QCOMPARE(get(empty), QByteArray("[FileSet]\r\nCount=1\r\n0=s\r\n[s]\r\nCount=1\r\n0=/s\r\n"));
+    // A stray key holding the new key's number: the list is written whole, and reads back.
+    put(empty, "[FileSet]\r\nCount=5\r\n2=stray\r\n");
+    const QStringList damaged = FileSetFile(empty).titles();
+    QVERIFY(FileSetFile(empty).addSet(QStringLiteral("t"), {QStringLiteral("/t")}, &error));
+    QCOMPARE(FileSetFile(empty).titles(), damaged + QStringList{QStringLiteral("t")});
 }
 
 void TestUserDataFiles::changedSetFoundByItsOldTitle()
