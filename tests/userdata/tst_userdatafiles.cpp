@@ -370,7 +370,7 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
     const QString fs = path(QStringLiteral("FS.ini"));
     put(fs, "[FileSet]\r\nCount=2\r\n0=a\r\n1=b\r\n[a]\r\nCount=1\r\n0=/a\r\n[b]\r\nCount=1\r\n0=/b\r\n");
     const QByteArray before = get(fs);
-    FileSetSource fresh(fs, QString(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("unsaved")});
+    FileSetSource fresh = FileSetSource::newSet(fs, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("unsaved")});
     fresh.load();
     QVERIFY(fresh.title.isEmpty() && fresh.list().isEmpty());
     RegistVerdict v = fresh.accept();
@@ -390,7 +390,7 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
     QCOMPARE(FileSetFile(fs).titles(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
 
     // Changing: loaded from its set; keeping its own title in another case is no clash.
-    FileSetSource change(fs, QStringLiteral("a"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    FileSetSource change = FileSetSource::changedSet(fs, QStringLiteral("a"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     change.load();
     QCOMPARE(change.title, QStringLiteral("a"));
     QCOMPARE(change.list().titles(), QStringList{QStringLiteral("/a")});
@@ -404,7 +404,7 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
 
 void TestUserDataFiles::setEditorAddsNewPathsSorted()
 {
-    FileSetSource source(path(QStringLiteral("FS.ini")), QString(), {});
+    FileSetSource source = FileSetSource::newSet(path(QStringLiteral("FS.ini")), {});
     source.load();
     QCOMPARE(source.addFiles({QStringLiteral("/d"), QStringLiteral("/b")}), 1);
     QCOMPARE(source.addFiles({QStringLiteral("/c"), QStringLiteral("/d"), QStringLiteral("/a")}), 3);
