@@ -53,6 +53,9 @@ public:
     // "\r\n" and a lone "\r" in text are line breaks. topLeft, when given, is in screen coordinates.
     virtual Answer message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                            Buttons buttons, std::optional<QPoint> topLeft = std::nullopt) = 0;
+    // The same, in the middle of the screen the parent is on rather than over the parent.
+    virtual Answer messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title,
+                                         const QString &text, Buttons buttons) = 0;
 
     // Runs one of the program's own modal dialogs; returns its result code.
     virtual int execDialog(QDialog *dialog) = 0;

@@ -98,6 +98,14 @@ Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, co
     return a;
 }
 
+Platform::Answer ScriptedPlatform::messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title,
+                                                         const QString &text, Buttons buttons)
+{
+    const Answer a = message(parent, kind, title, text, buttons, std::nullopt);
+    messages.last().screenCentred = true;
+    return a;
+}
+
 int ScriptedPlatform::execDialog(QDialog *dialog)
 {
     std::function<int(QDialog *)> script;

@@ -21,6 +21,7 @@ public:
         Buttons buttons;
         std::optional<QPoint> topLeft;
         bool overShownWindow = false; // its parent's window was on the screen
+        bool screenCentred = false;
     };
     struct FileCall
     {
@@ -59,6 +60,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     Answer message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                    Buttons buttons, std::optional<QPoint> topLeft) override;
+    Answer messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                                 Buttons buttons) override;
     int execDialog(QDialog *dialog) override;
     bool openWithShell(const QString &pathOrUrl) override;
     bool startProgram(const QString &program, const QString &argument) override;

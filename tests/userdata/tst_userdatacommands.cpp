@@ -578,6 +578,8 @@ void TestUserDataCommands::fileSetMenuAndPicker()
     QCOMPARE(fx.platform().messages.size(), told + 1);
     QCOMPARE(fx.platform().messages.last().text,
              QStringLiteral("FileSet \"gone\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"));
+    QCOMPARE(fx.platform().messages.last().kind, Platform::MessageKind::Warning);
+    QVERIFY(fx.platform().messages.last().screenCentred);
 
     // The picker stays open until a set is chosen.
     int stayed = -1;

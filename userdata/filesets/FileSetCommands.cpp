@@ -57,10 +57,10 @@ void FileSetCommands::OpenFileSet(const QString &title)
 {
     const FileSetFile file(iniPath());
     if (!file.hasSet(title)) {
-        Platform::instance().message(host_.window(), Platform::MessageKind::Warning, UserDataText::MessageTitle,
-                                     QStringLiteral("FileSet \"") + title
-                                         + QStringLiteral("\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"),
-                                     Platform::Buttons::Ok);
+        Platform::instance().messageOnScreenCentre(
+            host_.window(), Platform::MessageKind::Warning, UserDataText::MessageTitle,
+            QStringLiteral("FileSet \"") + title + QStringLiteral("\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"),
+            Platform::Buttons::Ok);
         return;
     }
     for (const QString &name : file.files(title)) {
