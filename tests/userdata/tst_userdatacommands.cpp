@@ -150,6 +150,8 @@ private Q_SLOTS:
     void templateListManagerChangesAndSaves();
     void failedTemplateWriteKeepsTheDialogOpen();
     void templateMemoTakesTabsAndRefusesEmptiness();
+    void templatesFromTheManagerWaitForItsOk();
+    void templateTextUsesTheEditorFont();
 
     void fileSetMenuAndPicker();
     void fileSetDialogAddsChangesAndKeepsChecks();
@@ -533,22 +535,109 @@ void TestUserDataCommands::templateMemoTakesTabsAndRefusesEmptiness()
 {
     ScriptedPlatform platform;
     QTemporaryDir dir;
-    TEditTempBox box(TEditTempBox::AddToList, dir.path() + QLatin1Char('/'), {});
+    TEditTempBox box(TEditTempBox::AddFromWindow, dir.path() + QLatin1Char('/'), {});
     box.show();
     auto *memo = child<QPlainTextEdit>(&box, "Memo");
     child<QLineEdit>(&box, "TitleEdit")->setText(QStringLiteral("t"));
     button(&box, "OkBtn")->click();
     QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages.at(0).text.startsWith(QStringLiteral("テンプレートが空です。")));
+    QCOMPARE(platform.messages.at(0).text, QStringLiteral("テンプレートが空です。\r \rこのままでは登録できません。\r"
+                                                          "登録を中止したい場合は\r右下にある [キャンセル]ボタンを押して下さい。"));
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Warning);
+    QVERIFY(platform.messages.at(0).screenCentred);
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Tab);
     QTest::keyClick(memo, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(memo->toPlainText(), QStringLiteral("\t"));
     button(&box, "OkBtn")->click();
     QCOMPARE(box.result(), int(QDialog::Accepted));
-    QFile written(dir.path() + QStringLiteral("/t"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("\t\r\n"));
+    QCOMPARE(ShellFixture::readFile(dir.path() + QStringLiteral("/t")), QByteArray("\t\r\n"));
+    QCOMPARE(ShellFixture::readFile(dir.path() + QStringLiteral("/Title.lst")), QByteArray("t\r\n"));
+}
+
+void TestUserDataCommands::templatesFromTheManagerWaitForItsOk()
+{
+    ShellFixture fx;
+    fx.writeFile(QStringLiteral("Temp/Title.lst"), "old\r\n");
+    fx.writeFile(QStringLiteral("Temp/old"), "before\r\n");
+    auto files = [&fx] {
+        return QDir(fx.path(QStringLiteral("Temp"))).entryList(QDir::Files, QDir::Name).join(QLatin1Char(','));
+    };
+    QStringList seen;
+    // Adds "new", changes it again (its text comes from the manager, there is no file
+    // yet), changes "old", and closes the manager with closeWith.
+    auto script = [&](const char *closeWith) {
+        fx.platform().dialogScripts.push_back([&seen, &files, closeWith](QDialog *d) {
+            auto *list = child<QListWidget>(d, "TitleList");
+            press(d, "AddBtn");
+            seen << files();
+            clickRow(list, 1);
+            press(d, "ChangeBtn");
+            clickRow(list, 0);
+            press(d, "ChangeBtn");
+            press(d, closeWith);
+            return d->result();
+        });
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            QTest::keyClicks(child<QLineEdit>(d, "TitleEdit"), QStringLiteral("new"));
+            QTest::keyClicks(child<QPlainTextEdit>(d, "Memo"), QStringLiteral("body"));
+            press(d, "OkBtn");
+            return d->result();
+        });
+        for (const char *typed : {"more ", "x"}) {
+            fx.platform().dialogScripts.push_back([&seen, typed](QDialog *d) {
+                auto *memo = child<QPlainTextEdit>(d, "Memo");
+                seen << memo->toPlainText();
+                QTest::keyClicks(memo, QLatin1String(typed));
+                press(d, "OkBtn");
+                return d->result();
+            });
+        }
+    };
+    const QStringList expected{QStringLiteral("Title.lst,old"), QStringLiteral("body"), QStringLiteral("before\n")};
+
+    script("CancelBtn");
+    run(fx.form(), QStringLiteral("TempProperty"));
+    QCOMPARE(seen, expected);
+    QCOMPARE(files(), QStringLiteral("Title.lst,old"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("old\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/old"))), QByteArray("before\r\n"));
+
+    seen.clear();
+    script("OkBtn");
+    run(fx.form(), QStringLiteral("TempProperty"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, expected);
+    QCOMPARE(files(), QStringLiteral("Title.lst,new,old"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("old\r\nnew\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/new"))), QByteArray("more body\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/old"))), QByteArray("xbefore\r\n"));
+}
+
+void TestUserDataCommands::templateTextUsesTheEditorFont()
+{
+    // A size no default font has, so that only the editor font can bring it.
+    ShellFixture fx("[Font]\r\nESize=23\r\n", true);
+    const QFont editor = fx.form().editorAppearance().editor;
+    QCOMPARE(editor.pointSize(), 23);
+    QList<QFont> seen;
+    auto entry = [&seen](QDialog *d) {
+        seen << child<QPlainTextEdit>(d, "Memo")->font();
+        return int(QDialog::Rejected);
+    };
+    // No document open: from the list manager.
+    fx.platform().dialogScripts.push_back([](QDialog *d) {
+        press(d, "AddBtn");
+        return int(QDialog::Rejected);
+    });
+    fx.platform().dialogScripts.push_back(entry);
+    run(fx.form(), QStringLiteral("TempProperty"));
+    // With a document: the selection added from the main window.
+    openText(fx, QStringLiteral("text"), 0, 4);
+    fx.platform().dialogScripts.push_back(entry);
+    run(fx.form(), QStringLiteral("AddTemp"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, (QList<QFont>{editor, editor}));
 }
 
 void TestUserDataCommands::fileSetMenuAndPicker()

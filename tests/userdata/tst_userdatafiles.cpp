@@ -89,6 +89,7 @@ private Q_SLOTS:
     void titleListReadAndAppendedKeepingItsBytes();
     void templateBytesComeBack();
     void templateTitlesThatCannotNameAFileAreRefused();
+    void templateFoundWhateverItsLetterCase();
     void titleListWrittenWhole();
 
     void fileSetsReadFromOldFiles();
@@ -276,6 +277,29 @@ void TestUserDataFiles::templateTitlesThatCannotNameAFileAreRefused()
     for (const QString &good : {QStringLiteral("site top"), QStringLiteral("表..x"), QStringLiteral(".hidden"), QStringLiteral("a\\b")})
         QVERIFY2(TemplateFiles::titleProblem(good).isEmpty(), qPrintable(good));
     QVERIFY(QDir(dir_->path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestUserDataFiles::templateFoundWhateverItsLetterCase()
+{
+    // Lists made where file names ignore letter case.
+    const TemplateFiles files(folder());
+    put(folder() + QStringLiteral("index"), "lower\r\n");
+    put(folder() + QStringLiteral("Both"), "exact\r\n");
+    put(folder() + QStringLiteral("BOTH"), "other\r\n");
+    QString text;
+    QVERIFY(files.readTemplate(QStringLiteral("Index"), text));
+    QCOMPARE(text, QStringLiteral("lower\n"));
+    QVERIFY(files.readTemplate(QStringLiteral("Both"), text));
+    QCOMPARE(text, QStringLiteral("exact\n")); // the very name first
+    QVERIFY(!files.readTemplate(QStringLiteral("indexes"), text));
+    // Written back to the file it came from, not beside it.
+    QString error;
+    QVERIFY(files.writeTemplate(QStringLiteral("INDEX"), QStringLiteral("new"), &error));
+    QCOMPARE(get(folder() + QStringLiteral("index")), QByteArray("new\r\n"));
+    QVERIFY(!QFile::exists(folder() + QStringLiteral("INDEX")));
+    // The title list is never a template, whatever its case.
+    put(files.listPath(), "title.lst\r\n");
+    QVERIFY(!files.readTemplate(QStringLiteral("TITLE.LST"), text));
 }
 
 void TestUserDataFiles::titleListWrittenWhole()
