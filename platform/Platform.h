@@ -57,6 +57,9 @@ public:
     // one Escape presses; returns the index of the answer.
     virtual int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                        const QStringList &buttons) = 0;
+    // The same, in the middle of the screen the parent is on rather than over the parent.
+    virtual Answer messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title,
+                                         const QString &text, Buttons buttons) = 0;
 
     // Runs one of the program's own modal dialogs; returns its result code.
     virtual int execDialog(QDialog *dialog) = 0;

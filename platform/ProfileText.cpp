@@ -164,11 +164,44 @@ QByteArray ProfileText::toBytes() const
     return bytes;
 }
 
+const ProfileText::Index &ProfileText::index() const
+{
+    if (m_index)
+        return *m_index;
+    auto built = std::make_shared<Index>();
+    // Keys count only in the first section of a name, as value() reads them.
+    int header = -1;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        if (line.kind == Kind::Section) {
+            header = -1;
+            if (line.name.isEmpty())
+                continue;
+            const QString folded = foldedKey(line.name);
+            if (!built->sections.contains(folded)) {
+                built->sections.insert(folded, i);
+                built->keys.insert(i, {});
+                header = i;
+            }
+        } else if (header >= 0 && line.kind == Kind::Key && !line.name.isEmpty()) {
+            QHash<QString, int> &keys = built->keys[header];
+            const QString folded = foldedKey(line.name);
+            if (!keys.contains(folded))
+                keys.insert(folded, i);
+        }
+    }
+    m_index = std::move(built);
+    return *m_index;
+}
+
 int ProfileText::findSection(const QString &name, int from) const
 {
     const QStringView wanted = trimBlanks(name);
     if (wanted.isEmpty())
         return -1;
+    // Writers look up without building the index: each of their insertions would drop it.
+    if (m_index && from == 0)
+        return m_index->sections.value(foldedKey(wanted), -1);
     for (int i = from; i < m_lines.size(); ++i) {
         if (m_lines[i].kind == Kind::Section && namesEqual(m_lines[i].name, wanted))
             return i;
@@ -189,6 +222,11 @@ int ProfileText::findKey(int header, const QString &name) const
     const QStringView wanted = trimBlanks(name);
     if (wanted.isEmpty())
         return -1;
+    if (m_index) {
+        const auto keys = m_index->keys.constFind(header);
+        if (keys != m_index->keys.cend())
+            return keys->value(foldedKey(wanted), -1);
+    }
     const int end = sectionEnd(header);
     for (int i = header + 1; i < end; ++i) {
         if (m_lines[i].kind == Kind::Key && namesEqual(m_lines[i].name, wanted))
@@ -199,6 +237,7 @@ int ProfileText::findKey(int header, const QString &name) const
 
 std::optional<QString> ProfileText::value(const QString &section, const QString &key) const
 {
+    index();
     const int header = findSection(section);
     if (header < 0)
         return std::nullopt;
@@ -210,6 +249,7 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
 
 bool ProfileText::hasSection(const QString &section) const
 {
+    index();
     return findSection(section) >= 0;
 }
 
@@ -232,6 +272,7 @@ QStringList ProfileText::sectionNames() const
 QStringList ProfileText::keyNames(const QString &section) const
 {
     QStringList names;
+    index();
     const int header = findSection(section);
     if (header < 0)
         return names;
@@ -308,6 +349,7 @@ bool ProfileText::setValue(const QString &section, const QString &key, const QSt
         }
         terminateLine(after);
         m_lines.insert(after + 1, keyLine);
+        dropIndex();
         return true;
     }
 
@@ -321,6 +363,7 @@ bool ProfileText::setValue(const QString &section, const QString &key, const QSt
     terminateLine(int(m_lines.size()) - 1);
     m_lines.append(headerLine);
     m_lines.append(keyLine);
+    dropIndex();
     return true;
 }
 
@@ -330,6 +373,7 @@ bool ProfileText::eraseSection(const QString &section)
     int header = findSection(section);
     while (header >= 0) {
         m_lines.remove(header, sectionEnd(header) - header);
+        dropIndex();
         removed = true;
         header = findSection(section, header);
     }

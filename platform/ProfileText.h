@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 // The text of one INI file (CP932), parsed the way the Windows profile functions read
@@ -65,11 +67,23 @@ private:
         QString value;  // key value as read
     };
 
+    // Where the first section of each name and, in it, the first key of each name are:
+    // a file with thousands of sections is looked up without a scan per key.
+    struct Index
+    {
+        QHash<QString, int> sections;         // folded name -> header line
+        QHash<int, QHash<QString, int>> keys; // header line -> folded key name -> key line
+    };
+
     static Line parseLine(const QByteArray &raw, const QByteArray &end);
+    // Built by the first lookup after a change of the lines; changes that move lines drop it.
+    const Index &index() const;
+    void dropIndex() { m_index.reset(); }
     int findSection(const QString &name, int from = 0) const;
     int sectionEnd(int header) const; // index after the section's last line
     int findKey(int header, const QString &name) const;
     void terminateLine(int index);
 
     QList<Line> m_lines;
+    mutable std::shared_ptr<const Index> m_index;
 };

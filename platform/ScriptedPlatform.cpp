@@ -89,7 +89,7 @@ std::optional<QFont> ScriptedPlatform::chooseFont(QWidget *, const QFont &)
 Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                                            Buttons buttons, std::optional<QPoint> topLeft)
 {
-    messages.append({kind, title, text, buttons, topLeft, parent && parent->window()->isVisible(), {}});
+    messages.append({kind, title, text, buttons, topLeft, parent && parent->window()->isVisible(), {}, false});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     Answer a = Answer::Cancel;
@@ -103,7 +103,7 @@ Platform::Answer ScriptedPlatform::message(QWidget *parent, MessageKind kind, co
 int ScriptedPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                              const QStringList &buttons)
 {
-    const Message m{kind, title, text, Buttons::OkCancel, std::nullopt, parent && parent->window()->isVisible(), buttons};
+    const Message m{kind, title, text, Buttons::OkCancel, std::nullopt, parent && parent->window()->isVisible(), buttons, false};
     messages.append(m);
     int index = int(buttons.size()) - 1;
     if (!takeFront(choiceAnswers, index)) {
@@ -112,6 +112,14 @@ int ScriptedPlatform::choose(QWidget *parent, MessageKind kind, const QString &t
         index = int(buttons.size()) - 1;
     }
     return index;
+}
+
+Platform::Answer ScriptedPlatform::messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title,
+                                                         const QString &text, Buttons buttons)
+{
+    const Answer a = message(parent, kind, title, text, buttons, std::nullopt);
+    messages.last().screenCentred = true;
+    return a;
 }
 
 int ScriptedPlatform::execDialog(QDialog *dialog)

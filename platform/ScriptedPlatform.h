@@ -22,6 +22,7 @@ public:
         std::optional<QPoint> topLeft;
         bool overShownWindow = false; // its parent's window was on the screen
         QStringList choices; // the answers of a choose() question
+        bool screenCentred = false;
     };
     struct FileCall
     {
@@ -67,6 +68,8 @@ public:
                    Buttons buttons, std::optional<QPoint> topLeft) override;
     int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                const QStringList &buttons) override;
+    Answer messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                                 Buttons buttons) override;
     int execDialog(QDialog *dialog) override;
     bool openWithShell(const QString &pathOrUrl) override;
     bool startProgram(const QString &program, const QString &argument) override;

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QUrl>
 
 #include <algorithm>
@@ -208,6 +209,30 @@ int QtPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, 
 Platform::Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                                      Buttons buttons, std::optional<QPoint> topLeft)
 {
+    return runMessage(parent, kind, title, text, buttons, [topLeft](QMessageBox &box) {
+        if (topLeft) {
+            box.adjustSize();
+            box.move(*topLeft);
+        }
+    });
+}
+
+Platform::Answer QtPlatform::messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title,
+                                                   const QString &text, Buttons buttons)
+{
+    return runMessage(parent, kind, title, text, buttons, [parent](QMessageBox &box) {
+        QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        box.adjustSize();
+        const QRect room = screen->availableGeometry();
+        box.move(room.center() - QPoint(box.width() / 2, box.height() / 2));
+    });
+}
+
+Platform::Answer QtPlatform::runMessage(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                                        Buttons buttons, const std::function<void(QMessageBox &)> &place)
+{
     QMessageBox box(parent);
     box.setWindowTitle(title);
     // Messages name files and quote what the user typed: shown as written, never as markup.
@@ -239,10 +264,7 @@ Platform::Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QS
         box.setEscapeButton(cancel);
     else if (no)
         box.setEscapeButton(no);
-    if (topLeft) {
-        box.adjustSize();
-        box.move(*topLeft);
-    }
+    place(box);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (clicked == yes && yes)

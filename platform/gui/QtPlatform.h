@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+class QMessageBox;
+
 // The seam as users meet it: Qt's dialogs, message boxes, desktop services and clipboard.
 class QtPlatform : public Platform
 {
@@ -15,6 +17,8 @@ public:
                    Buttons buttons, std::optional<QPoint> topLeft) override;
     int choose(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                const QStringList &buttons) override;
+    Answer messageOnScreenCentre(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                                 Buttons buttons) override;
     int execDialog(QDialog *dialog) override;
     bool openWithShell(const QString &pathOrUrl) override;
     bool startProgram(const QString &program, const QString &argument) override;
@@ -28,4 +32,8 @@ public:
     static QString caseBlindFilter(const QString &filter);
     // A message's "\r\n" and lone "\r" as line breaks.
     static QString messageText(const QString &text);
+
+private:
+    static Answer runMessage(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                             Buttons buttons, const std::function<void(QMessageBox &)> &place);
 };

@@ -142,6 +142,7 @@ private Q_SLOTS:
     void updateWritesAllOrNothing();
     void textRoundTripsAnyBytes();
     void textChangesOnlyWhatIsWritten();
+    void lookupsFollowEveryChange();
 };
 
 void TestProfileStore::init()
@@ -781,6 +782,39 @@ void TestProfileStore::textChangesOnlyWhatIsWritten()
                     QCOMPARE(afterErase[index], before[index]);
             }
         }
+    }
+}
+
+void TestProfileStore::lookupsFollowEveryChange()
+{
+    // One text read, written and erased in turns reads at every step as the same bytes
+    // read afresh: what earlier lookups learnt never outlives a change.
+    static const char *const pieces[] = {"[a]", "[A]", "[b]", "[ab]", "[]", "a=1", "A=2", "b=3", "ab=4", ";a=5", "x", ""};
+    const QStringList names{QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("ab"), QStringLiteral("c")};
+    auto snapshot = [&](const ProfileText &text) {
+        QStringList seen;
+        for (const QString &s : names) {
+            seen << QString::number(text.hasSection(s)) << text.keyNames(s).join(QLatin1Char(','));
+            for (const QString &k : names)
+                seen << text.value(s, k).value_or(QStringLiteral("<none>"));
+        }
+        return seen;
+    };
+    QRandomGenerator random(4321);
+    for (int trial = 0; trial < 200; ++trial) {
+        QByteArray bytes;
+        for (int i = random.bounded(12); i > 0; --i)
+            bytes += QByteArray(pieces[random.bounded(int(std::size(pieces)))]) + "\r\n";
+        ProfileText text(bytes);
+        for (int step = 0; step < 8; ++step) {
+            QCOMPARE(snapshot(text), snapshot(ProfileText(text.toBytes())));
+            const QString &s = names[random.bounded(int(names.size()))];
+            if (random.bounded(4) == 0)
+                text.eraseSection(s);
+            else
+                QVERIFY(text.setValue(s, names[random.bounded(int(names.size()))], QString::number(step)));
+        }
+        QCOMPARE(snapshot(text), snapshot(ProfileText(text.toBytes())));
     }
 }
 

@@ -20,9 +20,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -84,6 +84,34 @@ QPushButton *button(QWidget *w, const char *name)
     return b;
 }
 
+// Clicks entry row of a list as the user does: the press makes it current, then selects it
+// (with Ctrl on a selected row, deselects it). Shows the list's dialog first.
+void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    list->window()->show();
+    QListWidgetItem *item = list->item(row);
+    if (!item)
+        qFatal("no row %d", row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+}
+
+// Presses a button with the mouse; a disabled one does nothing, as for the user.
+void press(QWidget *w, const char *name)
+{
+    w->show();
+    QTest::mouseClick(button(w, name), Qt::LeftButton);
+}
+
+// Change, Delete, Up and Down: "1" for each one enabled.
+QString moveButtons(QWidget *w)
+{
+    QString state;
+    for (const char *name : {"ChangeBtn", "DeleteBtn", "UpBtn", "DownBtn"})
+        state += button(w, name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return state;
+}
+
 // Picks entry row (-1: none) in the next picker and presses OK.
 void pick(ShellFixture &fx, int row, QString *caption = nullptr)
 {
@@ -119,7 +147,7 @@ private Q_SLOTS:
     void caseRadiosApplyToWhatIsTypedNext();
     void typedCaseTouchesOnlyWhatCameIn_data();
     void typedCaseTouchesOnlyWhatCameIn();
-    void listManagerMovesWrapAndDisableWithoutSelection();
+    void listManagerFollowsTheMouseInEveryMode();
     void failedCustomTagWriteKeepsTheManagerOpen();
 
     void selectionAddedAsTemplateComesBack();
@@ -127,9 +155,13 @@ private Q_SLOTS:
     void templateListManagerChangesAndSaves();
     void failedTemplateWriteKeepsTheDialogOpen();
     void templateMemoTakesTabsAndRefusesEmptiness();
+    void templatesFromTheManagerWaitForItsOk();
+    void templateTextUsesTheEditorFont();
 
     void fileSetMenuAndPicker();
     void fileSetDialogAddsChangesAndKeepsChecks();
+    void fileSetButtonsFollowTheSelection();
+    void fileSetWithoutTitleIsRenamed();
     void emptiedFileSetListIsWritten();
     void startupOpensTheMarkedSets();
 };
@@ -334,28 +366,65 @@ void TestUserDataCommands::typedCaseTouchesOnlyWhatCameIn()
     QCOMPARE(TypedCase::apply(before, after, TypedCase::Mode(mode)), expected);
 }
 
-void TestUserDataCommands::listManagerMovesWrapAndDisableWithoutSelection()
+void TestUserDataCommands::listManagerFollowsTheMouseInEveryMode()
 {
+    // Over a list of two entries, by mouse alone: the buttons and the hint follow the
+    // selection (Ctrl+click deselects), Up on the first entry wraps it to the end and the
+    // selection follows, Delete removes it, OK keeps the rest.
+    auto drive = [](QDialog *d, QStringList &seen) {
+        auto *list = child<QListWidget>(d, "TitleList");
+        d->show();
+        seen << moveButtons(d);
+        clickRow(list, 1);
+        seen << moveButtons(d) << list->toolTip();
+        clickRow(list, 1, Qt::ControlModifier);
+        seen << moveButtons(d) << list->toolTip();
+        press(d, "DeleteBtn"); // nothing selected: nothing happens
+        clickRow(list, 0);
+        press(d, "UpBtn");
+        seen << QString::number(list->currentRow()) << moveButtons(d);
+        press(d, "DeleteBtn");
+        seen << QString::number(list->count()) << moveButtons(d);
+        press(d, "OkBtn");
+        return d->result();
+    };
+    auto expected = [](const QString &second) {
+        return QStringList{QStringLiteral("0000"), QStringLiteral("1111"), second,          QStringLiteral("0000"),
+                           QString(),              QStringLiteral("1"),    QStringLiteral("1111"), QStringLiteral("1"),
+                           QStringLiteral("1111")};
+    };
     ShellFixture fx;
-    fx.writeFile(QStringLiteral("CustomTag.ini"), TwoTags);
     QStringList seen;
-    fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
-        auto *box = qobject_cast<TRegistBox *>(d);
-        auto *list = child<QListWidget>(box, "TitleList");
-        seen << QString::number(button(box, "UpBtn")->isEnabled());
-        list->setCurrentRow(0);
-        seen << QString::number(button(box, "UpBtn")->isEnabled()) << list->toolTip();
-        button(box, "UpBtn")->click(); // the first goes to the end
-        seen << QString::number(list->currentRow()) << list->item(0)->text();
-        button(box, "DeleteBtn")->click();
-        seen << QString::number(list->count());
-        button(box, "OkBtn")->click();
-        return box->result();
-    });
+
+    fx.writeFile(QStringLiteral("CustomTag.ini"), TwoTags);
+    fx.platform().dialogScripts.push_back([&](QDialog *d) { return drive(d, seen); });
     run(fx.form(), QStringLiteral("TagReg"));
-    QCOMPARE(seen, (QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("赤字"), QStringLiteral("1"),
-                                QStringLiteral("改行 あり"), QStringLiteral("1")}));
-    QVERIFY(ShellFixture::readFile(fx.path(QStringLiteral("CustomTag.ini"))).startsWith("[Tags]\r\nCount=1\r\n"));
+    QCOMPARE(seen, expected(QStringLiteral("改行 あり")));
+    const QByteArray tags = ShellFixture::readFile(fx.path(QStringLiteral("CustomTag.ini")));
+    QVERIFY(tags.startsWith("[Tags]\r\nCount=1\r\n"));
+    QVERIFY(tags.contains(sjis(QStringLiteral("[Tag1]\r\nName=改行 あり\r\nHead=<BR>\r\n"))));
+
+    seen.clear();
+    fx.writeFile(QStringLiteral("Temp/Title.lst"), "one\r\ntwo\r\n");
+    fx.platform().dialogScripts.push_back([&](QDialog *d) { return drive(d, seen); });
+    run(fx.form(), QStringLiteral("TempProperty"));
+    QCOMPARE(seen, expected(QStringLiteral("two")));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("two\r\n"));
+
+    // A file set's files, the set chosen and changed by mouse in the file set dialog.
+    seen.clear();
+    fx.writeFile(QStringLiteral("FS.ini"), "[FileSet]\r\nCount=1\r\n0=s\r\n[s]\r\nCount=2\r\n0=/a\r\n1=/b\r\n");
+    fx.platform().dialogScripts.push_back([](QDialog *d) {
+        clickRow(child<QListWidget>(d, "TitleList"), 0);
+        press(d, "ChangeBtn");
+        press(d, "OkBtn");
+        return d->result();
+    });
+    fx.platform().dialogScripts.push_back([&](QDialog *d) { return drive(d, seen); });
+    run(fx.form(), QStringLiteral("FileSet"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, expected(QStringLiteral("/b")));
+    QCOMPARE(FileSetFile(fx.path(QStringLiteral("FS.ini"))).files(QStringLiteral("s")), QStringList{QStringLiteral("/b")});
 }
 
 void TestUserDataCommands::failedCustomTagWriteKeepsTheManagerOpen()
@@ -453,13 +522,13 @@ void TestUserDataCommands::templateListManagerChangesAndSaves()
         auto *box = qobject_cast<TRegistBox *>(d);
         seen << box->windowTitle();
         auto *list = child<QListWidget>(box, "TitleList");
-        button(box, "AddBtn")->click();
-        button(box, "AddBtn")->click();
-        list->setCurrentRow(0);
-        button(box, "ChangeBtn")->click();
-        list->setCurrentRow(2);
-        button(box, "DownBtn")->click();
-        button(box, "OkBtn")->click();
+        press(box, "AddBtn");
+        press(box, "AddBtn");
+        clickRow(list, 0);
+        press(box, "ChangeBtn");
+        clickRow(list, 2);
+        press(box, "DownBtn");
+        press(box, "OkBtn");
         return box->result();
     });
     fx.platform().dialogScripts.push_back([](QDialog *d) {
@@ -530,22 +599,109 @@ void TestUserDataCommands::templateMemoTakesTabsAndRefusesEmptiness()
 {
     ScriptedPlatform platform;
     QTemporaryDir dir;
-    TEditTempBox box(TEditTempBox::AddToList, dir.path() + QLatin1Char('/'), {});
+    TEditTempBox box(TEditTempBox::AddFromWindow, dir.path() + QLatin1Char('/'), {});
     box.show();
     auto *memo = child<QPlainTextEdit>(&box, "Memo");
     child<QLineEdit>(&box, "TitleEdit")->setText(QStringLiteral("t"));
     button(&box, "OkBtn")->click();
     QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages.at(0).text.startsWith(QStringLiteral("テンプレートが空です。")));
+    QCOMPARE(platform.messages.at(0).text, QStringLiteral("テンプレートが空です。\r \rこのままでは登録できません。\r"
+                                                          "登録を中止したい場合は\r右下にある [キャンセル]ボタンを押して下さい。"));
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Warning);
+    QVERIFY(platform.messages.at(0).screenCentred);
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Tab);
     QTest::keyClick(memo, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(memo->toPlainText(), QStringLiteral("\t"));
     button(&box, "OkBtn")->click();
     QCOMPARE(box.result(), int(QDialog::Accepted));
-    QFile written(dir.path() + QStringLiteral("/t"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("\t\r\n"));
+    QCOMPARE(ShellFixture::readFile(dir.path() + QStringLiteral("/t")), QByteArray("\t\r\n"));
+    QCOMPARE(ShellFixture::readFile(dir.path() + QStringLiteral("/Title.lst")), QByteArray("t\r\n"));
+}
+
+void TestUserDataCommands::templatesFromTheManagerWaitForItsOk()
+{
+    ShellFixture fx;
+    fx.writeFile(QStringLiteral("Temp/Title.lst"), "old\r\n");
+    fx.writeFile(QStringLiteral("Temp/old"), "before\r\n");
+    auto files = [&fx] {
+        return QDir(fx.path(QStringLiteral("Temp"))).entryList(QDir::Files, QDir::Name).join(QLatin1Char(','));
+    };
+    QStringList seen;
+    // Adds "new", changes it again (its text comes from the manager, there is no file
+    // yet), changes "old", and closes the manager with closeWith.
+    auto script = [&](const char *closeWith) {
+        fx.platform().dialogScripts.push_back([&seen, &files, closeWith](QDialog *d) {
+            auto *list = child<QListWidget>(d, "TitleList");
+            press(d, "AddBtn");
+            seen << files();
+            clickRow(list, 1);
+            press(d, "ChangeBtn");
+            clickRow(list, 0);
+            press(d, "ChangeBtn");
+            press(d, closeWith);
+            return d->result();
+        });
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            QTest::keyClicks(child<QLineEdit>(d, "TitleEdit"), QStringLiteral("new"));
+            QTest::keyClicks(child<QPlainTextEdit>(d, "Memo"), QStringLiteral("body"));
+            press(d, "OkBtn");
+            return d->result();
+        });
+        for (const char *typed : {"more ", "x"}) {
+            fx.platform().dialogScripts.push_back([&seen, typed](QDialog *d) {
+                auto *memo = child<QPlainTextEdit>(d, "Memo");
+                seen << memo->toPlainText();
+                QTest::keyClicks(memo, QLatin1String(typed));
+                press(d, "OkBtn");
+                return d->result();
+            });
+        }
+    };
+    const QStringList expected{QStringLiteral("Title.lst,old"), QStringLiteral("body"), QStringLiteral("before\n")};
+
+    script("CancelBtn");
+    run(fx.form(), QStringLiteral("TempProperty"));
+    QCOMPARE(seen, expected);
+    QCOMPARE(files(), QStringLiteral("Title.lst,old"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("old\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/old"))), QByteArray("before\r\n"));
+
+    seen.clear();
+    script("OkBtn");
+    run(fx.form(), QStringLiteral("TempProperty"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, expected);
+    QCOMPARE(files(), QStringLiteral("Title.lst,new,old"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/Title.lst"))), QByteArray("old\r\nnew\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/new"))), QByteArray("more body\r\n"));
+    QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Temp/old"))), QByteArray("xbefore\r\n"));
+}
+
+void TestUserDataCommands::templateTextUsesTheEditorFont()
+{
+    // A size no default font has, so that only the editor font can bring it.
+    ShellFixture fx("[Font]\r\nESize=23\r\n", true);
+    const QFont editor = fx.form().editorAppearance().editor;
+    QCOMPARE(editor.pointSize(), 23);
+    QList<QFont> seen;
+    auto entry = [&seen](QDialog *d) {
+        seen << child<QPlainTextEdit>(d, "Memo")->font();
+        return int(QDialog::Rejected);
+    };
+    // No document open: from the list manager.
+    fx.platform().dialogScripts.push_back([](QDialog *d) {
+        press(d, "AddBtn");
+        return int(QDialog::Rejected);
+    });
+    fx.platform().dialogScripts.push_back(entry);
+    run(fx.form(), QStringLiteral("TempProperty"));
+    // With a document: the selection added from the main window.
+    openText(fx, QStringLiteral("text"), 0, 4);
+    fx.platform().dialogScripts.push_back(entry);
+    run(fx.form(), QStringLiteral("AddTemp"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, (QList<QFont>{editor, editor}));
 }
 
 void TestUserDataCommands::fileSetMenuAndPicker()
@@ -575,6 +731,8 @@ void TestUserDataCommands::fileSetMenuAndPicker()
     QCOMPARE(fx.platform().messages.size(), told + 1);
     QCOMPARE(fx.platform().messages.last().text,
              QStringLiteral("FileSet \"gone\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"));
+    QCOMPARE(fx.platform().messages.last().kind, Platform::MessageKind::Warning);
+    QVERIFY(fx.platform().messages.last().screenCentred);
 
     // The picker stays open until a set is chosen.
     int stayed = -1;
@@ -601,14 +759,14 @@ void TestUserDataCommands::fileSetDialogAddsChangesAndKeepsChecks()
         auto *box = qobject_cast<TFileSetBox *>(d);
         seen << box->checkedTitles().join(QLatin1Char(','));
         auto *list = child<QListWidget>(box, "TitleList");
-        button(box, "AddBtn")->click();
-        list->setCurrentRow(1);
-        button(box, "UpBtn")->click();     // beta first, not yet saved
-        button(box, "ChangeBtn")->click(); // beta becomes "B set"
+        press(box, "AddBtn");
+        clickRow(list, 1);
+        press(box, "UpBtn");     // beta first, not yet saved
+        press(box, "ChangeBtn"); // beta becomes "B set"
         seen << FileSetFile(fx.path(QStringLiteral("FS.ini"))).titles().join(QLatin1Char(','));
-        button(box, "UpBtn")->click();     // and wraps to the end
+        press(box, "UpBtn");     // and wraps to the end
         seen << box->titles().join(QLatin1Char(',')) << box->checkedTitles().join(QLatin1Char(','));
-        button(box, "OkBtn")->click();
+        press(box, "OkBtn");
         return box->result();
     });
     fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
@@ -649,6 +807,67 @@ void TestUserDataCommands::fileSetDialogAddsChangesAndKeepsChecks()
              (QStringList{QStringLiteral("&1 alpha"), QStringLiteral("&2 gamma"), QStringLiteral("&3 B set")}));
 }
 
+void TestUserDataCommands::fileSetButtonsFollowTheSelection()
+{
+    ShellFixture fx;
+    fx.writeFile(QStringLiteral("FS.ini"), "[FileSet]\r\nCount=2\r\n0=one\r\n1=two\r\n[one]\r\nCount=1\r\n0=/1\r\n"
+                                           "[two]\r\nCount=1\r\n0=/2\r\n");
+    QStringList seen;
+    fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
+        auto *list = child<QListWidget>(d, "TitleList");
+        d->show();
+        seen << QString::number(QTest::qWaitForWindowActive(d));
+        // Tabbed into, the list makes its first row current without selecting it.
+        for (int i = 0; i < 12 && !list->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Tab);
+        seen << QString::number(list->hasFocus()) << QString::number(list->currentRow()) << moveButtons(d);
+        press(d, "DeleteBtn");
+        seen << QString::number(list->count());
+        if (list->count() != 2)
+            return int(QDialog::Rejected);
+        clickRow(list, 1);
+        seen << moveButtons(d);
+        clickRow(list, 1, Qt::ControlModifier);
+        seen << moveButtons(d);
+        clickRow(list, 1);
+        press(d, "DeleteBtn");
+        press(d, "OkBtn");
+        return d->result();
+    });
+    run(fx.form(), QStringLiteral("FileSet"));
+    QCOMPARE(seen, (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0000"),
+                                QStringLiteral("2"), QStringLiteral("1111"), QStringLiteral("0000")}));
+    QCOMPARE(FileSetFile(fx.path(QStringLiteral("FS.ini"))).titles(), QStringList{QStringLiteral("one")});
+}
+
+void TestUserDataCommands::fileSetWithoutTitleIsRenamed()
+{
+    ShellFixture fx;
+    fx.writeFile(QStringLiteral("FS.ini"), "[FileSet]\r\nCount=2\r\n0=\r\n1=b\r\n[b]\r\nCount=1\r\n0=/b\r\n");
+    fx.platform().fileAnswers.push_back({{QStringLiteral("/x")}, 0});
+    QStringList seen;
+    fx.platform().dialogScripts.push_back([](QDialog *d) {
+        clickRow(child<QListWidget>(d, "TitleList"), 0);
+        press(d, "ChangeBtn");
+        press(d, "OkBtn");
+        return d->result();
+    });
+    fx.platform().dialogScripts.push_back([&seen](QDialog *d) {
+        seen << d->windowTitle() << child<QLineEdit>(d, "fsTitleEdit")->text();
+        press(d, "AddBtn");
+        QTest::keyClicks(child<QLineEdit>(d, "fsTitleEdit"), QStringLiteral("named"));
+        press(d, "OkBtn");
+        return d->result();
+    });
+    run(fx.form(), QStringLiteral("FileSet"));
+    QCOMPARE(fx.platform().unscripted, 0);
+    QCOMPARE(seen, (QStringList{QStringLiteral("ファイルセットの変更"), QString()}));
+    const FileSetFile file(fx.path(QStringLiteral("FS.ini")));
+    QCOMPARE(file.titles(), (QStringList{QStringLiteral("named"), QStringLiteral("b")}));
+    QCOMPARE(file.files(QStringLiteral("named")), QStringList{QStringLiteral("/x")});
+    QCOMPARE(file.files(QStringLiteral("b")), QStringList{QStringLiteral("/b")});
+}
+
 void TestUserDataCommands::emptiedFileSetListIsWritten()
 {
     ShellFixture fx("[FileSet]\r\nCount=1\r\n0=only\r\n");
@@ -658,9 +877,9 @@ void TestUserDataCommands::emptiedFileSetListIsWritten()
         auto *box = qobject_cast<TFileSetBox *>(d);
         button(box, "HelpBtn")->click();
         help = fx.platform().messages.value(0).text;
-        child<QListWidget>(box, "TitleList")->setCurrentRow(0);
-        button(box, "DeleteBtn")->click();
-        button(box, "OkBtn")->click();
+        clickRow(child<QListWidget>(box, "TitleList"), 0);
+        press(box, "DeleteBtn");
+        press(box, "OkBtn");
         return box->result();
     });
     run(fx.form(), QStringLiteral("FileSet"));

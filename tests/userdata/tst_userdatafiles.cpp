@@ -89,6 +89,7 @@ private Q_SLOTS:
     void titleListReadAndAppendedKeepingItsBytes();
     void templateBytesComeBack();
     void templateTitlesThatCannotNameAFileAreRefused();
+    void templateFoundWhateverItsLetterCase();
     void titleListWrittenWhole();
 
     void fileSetsReadFromOldFiles();
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void fileSetTitlesThatWouldCorruptTheFileAreRefused();
     void setEditorRefusesAndWrites();
     void setEditorAddsNewPathsSorted();
+    void largeFilesReadWhole();
 
 private:
     QString folder() const { return dir_->path() + QLatin1Char('/'); }
@@ -277,6 +279,29 @@ void TestUserDataFiles::templateTitlesThatCannotNameAFileAreRefused()
     QVERIFY(QDir(dir_->path()).entryList(QDir::Files).isEmpty());
 }
 
+void TestUserDataFiles::templateFoundWhateverItsLetterCase()
+{
+    // Lists made where file names ignore letter case.
+    const TemplateFiles files(folder());
+    put(folder() + QStringLiteral("index"), "lower\r\n");
+    put(folder() + QStringLiteral("Both"), "exact\r\n");
+    put(folder() + QStringLiteral("BOTH"), "other\r\n");
+    QString text;
+    QVERIFY(files.readTemplate(QStringLiteral("Index"), text));
+    QCOMPARE(text, QStringLiteral("lower\n"));
+    QVERIFY(files.readTemplate(QStringLiteral("Both"), text));
+    QCOMPARE(text, QStringLiteral("exact\n")); // the very name first
+    QVERIFY(!files.readTemplate(QStringLiteral("indexes"), text));
+    // Written back to the file it came from, not beside it.
+    QString error;
+    QVERIFY(files.writeTemplate(QStringLiteral("INDEX"), QStringLiteral("new"), &error));
+    QCOMPARE(get(folder() + QStringLiteral("index")), QByteArray("new\r\n"));
+    QVERIFY(!QFile::exists(folder() + QStringLiteral("INDEX")));
+    // The title list is never a template, whatever its case.
+    put(files.listPath(), "title.lst\r\n");
+    QVERIFY(!files.readTemplate(QStringLiteral("TITLE.LST"), text));
+}
+
 void TestUserDataFiles::titleListWrittenWhole()
 {
     const TemplateFiles files(folder());
@@ -306,13 +331,24 @@ void TestUserDataFiles::fileSetsReadFromOldFiles()
 
 void TestUserDataFiles::newSetAddedAfterTheOthers()
 {
+    // The titles' lines as the user spaced and quoted them stay byte for byte; only Count
+    // and the new key are written.
     const QString fs = path(QStringLiteral("FS.ini"));
-    const QByteArray old = "; sets\r\n[FileSet]\r\nCount=1\r\n0=one\r\n[one]\r\nCount=1\r\n0=/1.html\r\n";
+    const QByteArray old = "; sets\r\n[FileSet]\r\nCount = 2\r\n0 = one\r\n1=\"two\"\r\n[one]\r\nCount=1\r\n0=/1.html\r\n";
     put(fs, old);
     QString error;
     QVERIFY(FileSetFile(fs).addSet(QStringLiteral("two words"), {QStringLiteral("/a.html"), QStringLiteral("/b.html")}, &error));
-    QCOMPARE(get(fs), QByteArray("; sets\r\n[FileSet]\r\nCount=2\r\n0=one\r\n1=two words\r\n[one]\r\nCount=1\r\n0=/1.html\r\n"
-                                 "[two words]\r\nCount=2\r\n0=/a.html\r\n1=/b.html\r\n"));
+    QCOMPARE(get(fs), QByteArray("; sets\r\n[FileSet]\r\nCount=3\r\n0 = one\r\n1=\"two\"\r\n2=two words\r\n"
+                                 "[one]\r\nCount=1\r\n0=/1.html\r\n[two words]\r\nCount=2\r\n0=/a.html\r\n1=/b.html\r\n"));
+    // The first set of a file without any.
+    const QString empty = path(QStringLiteral("new.ini"));
+    QVERIFY(FileSetFile(empty).addSet(QStringLiteral("s"), {QStringLiteral("/s")}, &error));
+    QCOMPARE(get(empty), QByteArray("[FileSet]\r\nCount=1\r\n0=s\r\n[s]\r\nCount=1\r\n0=/s\r\n"));
+    // A stray key holding the new key's number: the list is written whole, and reads back.
+    put(empty, "[FileSet]\r\nCount=5\r\n2=stray\r\n");
+    const QStringList damaged = FileSetFile(empty).titles();
+    QVERIFY(FileSetFile(empty).addSet(QStringLiteral("t"), {QStringLiteral("/t")}, &error));
+    QCOMPARE(FileSetFile(empty).titles(), damaged + QStringList{QStringLiteral("t")});
 }
 
 void TestUserDataFiles::changedSetFoundByItsOldTitle()
@@ -358,7 +394,7 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
     const QString fs = path(QStringLiteral("FS.ini"));
     put(fs, "[FileSet]\r\nCount=2\r\n0=a\r\n1=b\r\n[a]\r\nCount=1\r\n0=/a\r\n[b]\r\nCount=1\r\n0=/b\r\n");
     const QByteArray before = get(fs);
-    FileSetSource fresh(fs, QString(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("unsaved")});
+    FileSetSource fresh = FileSetSource::newSet(fs, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("unsaved")});
     fresh.load();
     QVERIFY(fresh.title.isEmpty() && fresh.list().isEmpty());
     RegistVerdict v = fresh.accept();
@@ -378,7 +414,7 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
     QCOMPARE(FileSetFile(fs).titles(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
 
     // Changing: loaded from its set; keeping its own title in another case is no clash.
-    FileSetSource change(fs, QStringLiteral("a"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    FileSetSource change = FileSetSource::changedSet(fs, QStringLiteral("a"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     change.load();
     QCOMPARE(change.title, QStringLiteral("a"));
     QCOMPARE(change.list().titles(), QStringList{QStringLiteral("/a")});
@@ -392,12 +428,43 @@ void TestUserDataFiles::setEditorRefusesAndWrites()
 
 void TestUserDataFiles::setEditorAddsNewPathsSorted()
 {
-    FileSetSource source(path(QStringLiteral("FS.ini")), QString(), {});
+    FileSetSource source = FileSetSource::newSet(path(QStringLiteral("FS.ini")), {});
     source.load();
     QCOMPARE(source.addFiles({QStringLiteral("/d"), QStringLiteral("/b")}), 1);
     QCOMPARE(source.addFiles({QStringLiteral("/c"), QStringLiteral("/d"), QStringLiteral("/a")}), 3);
     QCOMPARE(source.list().titles(), (QStringList{QStringLiteral("/b"), QStringLiteral("/d"), QStringLiteral("/a"), QStringLiteral("/c")}));
     QCOMPARE(source.addFiles({QStringLiteral("/a")}), -1);
+}
+
+void TestUserDataFiles::largeFilesReadWhole()
+{
+    // Thousands of entries read each one from its own section, first spelling winning.
+    QByteArray tags = "[Tags]\r\nCount=4000\r\n";
+    for (int n = 1; n <= 4000; ++n)
+        tags += "[Tag" + QByteArray::number(n) + "]\r\nName=t" + QByteArray::number(n) + "\r\nHead=<H" + QByteArray::number(n)
+              + ">\r\n";
+    tags += "[TAG4000]\r\nName=second\r\n";
+    put(path(QStringLiteral("CustomTag.ini")), tags);
+    const QList<CustomTag> read = CustomTagFile(path(QStringLiteral("CustomTag.ini"))).readAll(QString());
+    QCOMPARE(read.size(), 4000);
+    QCOMPARE(read.at(2999), (CustomTag{QStringLiteral("t3000"), QStringLiteral("<H3000>"), QStringLiteral("No")}));
+    QCOMPARE(read.last().name, QStringLiteral("t4000"));
+
+    QByteArray list = "[FileSet]\r\nCount=20000\r\n";
+    QByteArray sets;
+    for (int i = 0; i < 20000; ++i) {
+        list += QByteArray::number(i) + "=s" + QByteArray::number(i) + "\r\n";
+        sets += "[s" + QByteArray::number(i) + "]\r\nCount=1\r\n0=/" + QByteArray::number(i) + "\r\n";
+    }
+    const QString fs = path(QStringLiteral("FS.ini"));
+    put(fs, list + sets);
+    const QStringList titles = FileSetFile(fs).titles();
+    QCOMPARE(titles.size(), 20000);
+    QCOMPARE(titles.last(), QStringLiteral("s19999"));
+    QCOMPARE(FileSetFile(fs).files(QStringLiteral("S19999")), QStringList{QStringLiteral("/19999")});
+    QString error;
+    QVERIFY(FileSetFile(fs).addSet(QStringLiteral("new"), {QStringLiteral("/n")}, &error));
+    QCOMPARE(FileSetFile(fs).titles().last(), QStringLiteral("new"));
 }
 
 QTEST_GUILESS_MAIN(TestUserDataFiles)

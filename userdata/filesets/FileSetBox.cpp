@@ -10,7 +10,9 @@ TFileSetBox::TFileSetBox(const QString &fsPath, const QString &startupPath, QWid
     : QDialog(parent), ui(new Ui::TFileSetBox), fsPath_(fsPath), startupPath_(startupPath)
 {
     ui->setupUi(this);
-    connect(ui->TitleList, &QListWidget::currentRowChanged, this, [this] { TitleListClick(); });
+    // The buttons follow the selection: the list gets a current row without one when it
+    // takes the focus, and a mouse press makes a row current before it selects it.
+    connect(ui->TitleList, &QListWidget::itemSelectionChanged, this, [this] { TitleListClick(); });
     connect(ui->TitleList, &QListWidget::itemChanged, this, [this] {
         if (!filling_)
             collectChecked();
@@ -44,7 +46,9 @@ TFileSetBox::~TFileSetBox()
 
 int TFileSetBox::selectedIndex() const
 {
-    return ui->TitleList->currentRow() < list_.size() ? ui->TitleList->currentRow() : -1;
+    const QList<QListWidgetItem *> chosen = ui->TitleList->selectedItems();
+    const int row = chosen.isEmpty() ? -1 : ui->TitleList->row(chosen.first());
+    return row < list_.size() ? row : -1;
 }
 
 QString TFileSetBox::selectedTitle() const

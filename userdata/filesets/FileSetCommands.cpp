@@ -57,10 +57,10 @@ void FileSetCommands::OpenFileSet(const QString &title)
 {
     const FileSetFile file(iniPath());
     if (!file.hasSet(title)) {
-        Platform::instance().message(host_.window(), Platform::MessageKind::Warning, UserDataText::MessageTitle,
-                                     QStringLiteral("FileSet \"") + title
-                                         + QStringLiteral("\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"),
-                                     Platform::Buttons::Ok);
+        Platform::instance().messageOnScreenCentre(
+            host_.window(), Platform::MessageKind::Warning, UserDataText::MessageTitle,
+            QStringLiteral("FileSet \"") + title + QStringLiteral("\" は見つかりませんでした。\r\nファイルセットのオープンを中止します。"),
+            Platform::Buttons::Ok);
         return;
     }
     for (const QString &name : file.files(title)) {
@@ -84,9 +84,10 @@ void FileSetCommands::FileSetSpdClick()
     OpenFileSet(picker.selectedText());
 }
 
-QString FileSetCommands::editSet(QWidget *over, const QString &oldTitle, const QStringList &others)
+QString FileSetCommands::editSet(QWidget *over, std::optional<QString> oldTitle, const QStringList &others)
 {
-    FileSetSource source(iniPath(), oldTitle, others);
+    FileSetSource source = oldTitle ? FileSetSource::changedSet(iniPath(), *oldTitle, others)
+                                    : FileSetSource::newSet(iniPath(), others);
     TRegistBox editor(source, over);
     editor.setAddHandler([this, &editor, &source] {
         const Platform::FileAnswer chosen = host_.runOpenDialog(QString());
@@ -103,7 +104,7 @@ QString FileSetCommands::editSet(QWidget *over, const QString &oldTitle, const Q
 void FileSetCommands::FileSetClick()
 {
     TFileSetBox box(iniPath(), host_.settingsPath(), host_.window());
-    box.setAddHandler([this, &box] { return editSet(&box, QString(), box.titles()); });
+    box.setAddHandler([this, &box] { return editSet(&box, std::nullopt, box.titles()); });
     box.setChangeHandler([this, &box] { return editSet(&box, box.selectedTitle(), box.titles()); });
     host_.place(&box, Placement::UpperThird);
     Platform::instance().execDialog(&box);

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class CommandHost;
 
 // The file set commands: the file set dialog (FileSet) with its set editor, the File
@@ -24,8 +26,9 @@ public:
 
 private:
     QString iniPath() const;
-    // Runs the set editor; the set's title after OK, empty after Cancel.
-    QString editSet(QWidget *over, const QString &oldTitle, const QStringList &others);
+    // Runs the set editor over the set stored as oldTitle, or a new one without it; the
+    // set's title after OK, empty after Cancel.
+    QString editSet(QWidget *over, std::optional<QString> oldTitle, const QStringList &others);
 
     CommandHost &host_;
 };

@@ -68,10 +68,17 @@ bool FileSetFile::addSet(const QString &title, const QStringList &files, QString
 {
     ProfileStore store(path_);
     return finish(store.update([&](ProfileText &text, QString *reason) {
-        // The list is written whole: where its Count claims more keys than are there, a
-        // title added at the end alone would lie beyond what the list reads back.
-        return setList(text, ListSection, listOf(text, ListSection) << title, reason)
-            && setList(text, title, files, reason);
+        // Only Count and the new key: the lines of the other sets stay as the user wrote them.
+        const QStringList listed = listOf(text, ListSection);
+        const QStringList wanted = QStringList(listed) << title;
+        if (!text.setValue(ListSection, CountKey, QString::number(wanted.size()), reason)
+            || !text.setValue(ListSection, QString::number(listed.size()), title, reason))
+            return false;
+        // A damaged list (a Count beyond its keys, the new key's number taken by a stray
+        // key) would not read back so; then it is written whole.
+        if (listOf(text, ListSection) != wanted && !setList(text, ListSection, wanted, reason))
+            return false;
+        return setList(text, title, files, reason);
     }), store, error);
 }
 

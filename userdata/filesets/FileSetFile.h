@@ -19,7 +19,8 @@ public:
     bool hasSet(const QString &title) const;
     QStringList files(const QString &title) const;
 
-    // A new set: its section written afresh and its title added after the others.
+    // A new set: its section written and its title added after the others, as Count and one
+    // key, leaving the lines of the list before it as they were.
     bool addSet(const QString &title, const QStringList &files, QString *error) const;
     // The set listed under oldTitle takes the new title and files; its old section goes.
     // The list key is found by the old title, so unsaved reordering cannot hit another set.

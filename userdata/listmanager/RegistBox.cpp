@@ -13,7 +13,10 @@ TRegistBox::TRegistBox(RegistSource &source, QWidget *parent)
     ui->TitleGroup->setTitle(source.groupCaption());
     applyLayout(source.layout());
 
-    connect(ui->TitleList, &QListWidget::currentRowChanged, this, [this] { TitleListClick(); });
+    // The selection, not the current row: a mouse press makes a row current before it
+    // selects it, Ctrl+click deselects it without moving, and the list gets a current
+    // row without a selection when it takes the focus.
+    connect(ui->TitleList, &QListWidget::itemSelectionChanged, this, [this] { TitleListClick(); });
     connect(ui->TitleList, &QListWidget::itemDoubleClicked, this, [this] {
         if (!ui->ChangeBtn->isHidden())
             ChangeBtnClick();
@@ -54,8 +57,9 @@ void TRegistBox::applyLayout(const RegistLayout &layout)
 
 int TRegistBox::selectedIndex() const
 {
-    const int row = ui->TitleList->currentRow();
-    return row >= 0 && row < source_.list().size() && ui->TitleList->currentItem()->isSelected() ? row : -1;
+    const QList<QListWidgetItem *> chosen = ui->TitleList->selectedItems();
+    const int row = chosen.isEmpty() ? -1 : ui->TitleList->row(chosen.first());
+    return row < source_.list().size() ? row : -1;
 }
 
 const RegistEntry *TRegistBox::selectedEntry() const

@@ -93,9 +93,9 @@ void TBrowserSetBox::subShortCutComboChange(int index)
 {
     subKey_ = index;
     if (ui->subShortCutCombo->currentText() == ui->mainShortCutCombo->currentText())
-        Platform::instance().message(this, Platform::MessageKind::Warning, windowTitle(),
-                                     QStringLiteral("選択したショートカットキーが重複しています。\r他のキーを選択して下さい。"),
-                                     Platform::Buttons::Ok);
+        Platform::instance().messageOnScreenCentre(this, Platform::MessageKind::Warning, windowTitle(),
+                                                   QStringLiteral("選択したショートカットキーが重複しています。\r他のキーを選択して下さい。"),
+                                                   Platform::Buttons::Ok);
 }
 
 void TBrowserSetBox::browse(QLineEdit *edit)

@@ -61,7 +61,7 @@ void THomeSet::OkBtnClick()
 void THomeSet::HelpBtnClick()
 {
     const QPoint at = mapToGlobal(ui->HelpBtn->geometry().topLeft());
-    Platform::instance().message(this, Platform::MessageKind::Information, windowTitle(),
+    Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle,
                                  QStringLiteral("ホームフォルダを指定すると\r\nとっても便利です。(笑)"),
                                  Platform::Buttons::Ok, at);
 }

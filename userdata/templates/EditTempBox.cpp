@@ -24,14 +24,16 @@ TEditTempBox::~TEditTempBox()
     delete ui;
 }
 
-void TEditTempBox::setTemplate(const QString &title)
+void TEditTempBox::setTemplate(const QString &title, const std::optional<QString> &text)
 {
     setWindowTitle(QStringLiteral("登録内容の変更(テンプレート)"));
     original_ = title;
     ui->TitleEdit->setText(title);
-    QString text;
-    if (TemplateFiles(folder_).readTemplate(title, text))
-        setText(text);
+    QString stored;
+    if (text)
+        setText(*text);
+    else if (TemplateFiles(folder_).readTemplate(title, stored))
+        setText(stored);
 }
 
 void TEditTempBox::setText(const QString &text)
@@ -51,6 +53,11 @@ QString TEditTempBox::title() const
     return ui->TitleEdit->text();
 }
 
+QString TEditTempBox::text() const
+{
+    return ui->Memo->toPlainText();
+}
+
 bool TEditTempBox::eventFilter(QObject *watched, QEvent *event)
 {
     // Tab types a tab in the memo; Ctrl+Tab leaves it for the title.
@@ -64,10 +71,14 @@ bool TEditTempBox::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TEditTempBox::warn(const QString &text, QWidget *focus)
+void TEditTempBox::warn(const QString &text, QWidget *focus, bool screenCentred)
 {
-    Platform::instance().message(this, Platform::MessageKind::Warning, UserDataText::MessageTitle, text,
-                                 Platform::Buttons::Ok);
+    if (screenCentred)
+        Platform::instance().messageOnScreenCentre(this, Platform::MessageKind::Warning, UserDataText::MessageTitle,
+                                                   text, Platform::Buttons::Ok);
+    else
+        Platform::instance().message(this, Platform::MessageKind::Warning, UserDataText::MessageTitle, text,
+                                     Platform::Buttons::Ok);
     focus->setFocus();
 }
 
@@ -88,7 +99,7 @@ void TEditTempBox::OkBtnClick()
 {
     if (ui->Memo->document()->isEmpty() && !ui->Memo->document()->isModified()) {
         warn(QStringLiteral("テンプレートが空です。\r \rこのままでは登録できません。\r登録を中止したい場合は\r右下にある [キャンセル]ボタンを押して下さい。"),
-             ui->Memo);
+             ui->Memo, true);
         return;
     }
     const QString t = title();
@@ -102,12 +113,20 @@ void TEditTempBox::OkBtnClick()
         warn(refusal, ui->TitleEdit);
         return;
     }
-    const TemplateFiles files(folder_);
-    QString error;
-    if (!files.writeTemplate(t, ui->Memo->toPlainText(), &error)
-        || (mode_ == AddFromWindow && !files.appendTitle(t, &error))) {
-        warn(UserDataText::writeFailed(error), ui->TitleEdit);
+    const QString textRefusal = TemplateFiles::textProblem(text());
+    if (!textRefusal.isEmpty()) {
+        warn(QStringLiteral("テンプレートに ") + textRefusal, ui->Memo);
         return;
+    }
+    // From the list manager nothing is written before the manager's OK, so that its
+    // Cancel leaves no file behind.
+    if (mode_ == AddFromWindow) {
+        const TemplateFiles files(folder_);
+        QString error;
+        if (!files.writeTemplate(t, text(), &error) || !files.appendTitle(t, &error)) {
+            warn(UserDataText::writeFailed(error), ui->TitleEdit);
+            return;
+        }
     }
     accept();
 }

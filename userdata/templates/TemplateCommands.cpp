@@ -69,8 +69,7 @@ void TemplateCommands::AddTempClick()
     if (edit.selLength() <= 0)
         return;
     TEditTempBox box(TEditTempBox::AddFromWindow, folder(), {}, host_.window());
-    if (auto *widget = dynamic_cast<QWidget *>(&edit))
-        box.setMemoFont(widget->font());
+    box.setMemoFont(host_.editorAppearance().editor);
     box.setText(edit.selectedText());
     connect(&box, &TEditTempBox::helpRequested, this, [this] { host_.showNotYetNotice(); });
     host_.place(&box, Placement::FromWindow, QPoint(100, 100));
@@ -83,11 +82,8 @@ void TemplateCommands::TempPropertyClick()
 {
     TemplateSource source(folder());
     TRegistBox box(source, host_.window());
-    QFont memoFont;
-    if (host_.hasDocument()) {
-        if (auto *widget = dynamic_cast<QWidget *>(&host_.editContext().box))
-            memoFont = widget->font();
-    }
+    // The editor font, which the main window keeps also while no document is open.
+    const QFont memoFont = host_.editorAppearance().editor;
     auto edit = [this, &box, memoFont](bool change) {
         const RegistEntry *current = box.selectedEntry();
         if (change && !current)
@@ -96,15 +92,16 @@ void TemplateCommands::TempPropertyClick()
                            box.source().list().titles(), &box);
         entry.setMemoFont(memoFont);
         if (change)
-            entry.setTemplate(current->title);
+            entry.setTemplate(current->title, TemplateSource::pendingText(*current));
         connect(&entry, &TEditTempBox::helpRequested, this, [this] { host_.showNotYetNotice(); });
         entry.move(box.pos() + QPoint(change ? -30 : -40, 0));
         if (Platform::instance().execDialog(&entry) != QDialog::Accepted)
             return;
+        const RegistEntry made = TemplateSource::entry(entry.title(), entry.text());
         if (change)
-            box.replaceSelected({entry.title(), {}});
+            box.replaceSelected(made);
         else
-            box.appendEntry({entry.title(), {}});
+            box.appendEntry(made);
     };
     box.setAddHandler([edit] { edit(false); });
     box.setChangeHandler([edit] { edit(true); });

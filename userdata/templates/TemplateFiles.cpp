@@ -24,6 +24,19 @@ bool encodes(const QString &text, QByteArray &bytes)
 
 } // namespace
 
+QString TemplateFiles::templatePath(const QString &title) const
+{
+    const QString exact = folder_ + title;
+    if (title.isEmpty() || QFileInfo::exists(exact))
+        return exact;
+    const QStringList names = QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &name : names) {
+        if (name.compare(title, Qt::CaseInsensitive) == 0 && name.compare(listName(), Qt::CaseInsensitive) != 0)
+            return folder_ + name;
+    }
+    return exact;
+}
+
 QStringList TemplateFiles::linesOf(const QByteArray &bytes)
 {
     QStringList lines;
@@ -119,7 +132,7 @@ bool TemplateFiles::writeTemplate(const QString &title, const QString &text, QSt
     QByteArray bytes;
     if (!text.isEmpty()) {
         if (!encodes(text, bytes))
-            return failWith(error, path, QStringLiteral("Shift-JIS で保存できない文字が含まれています。"));
+            return failWith(error, path, textProblem(text));
         // Every line ends in CR LF, the last one too.
         if (!text.endsWith(QLatin1Char('\n')))
             bytes += "\r\n";
@@ -128,6 +141,12 @@ bool TemplateFiles::writeTemplate(const QString &title, const QString &text, QSt
     if (!AtomicFile::write(path, bytes, &reason))
         return failWith(error, path, reason);
     return true;
+}
+
+QString TemplateFiles::textProblem(const QString &text)
+{
+    QByteArray bytes;
+    return encodes(text, bytes) ? QString() : QStringLiteral("Shift-JIS で保存できない文字が含まれています。");
 }
 
 QString TemplateFiles::titleProblem(const QString &title)

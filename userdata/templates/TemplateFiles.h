@@ -15,7 +15,9 @@ public:
 
     static QString listName() { return QStringLiteral("Title.lst"); }
     QString listPath() const { return folder_ + listName(); }
-    QString templatePath(const QString &title) const { return folder_ + title; }
+    // The template's file: named by the title, or, where no file has that very name, one
+    // whose name differs only in letter case (lists made where names ignore case).
+    QString templatePath(const QString &title) const;
 
     // The titles of Title.lst; none when it is missing. Lines end in CR LF, LF or CR.
     QStringList titles() const;
@@ -32,6 +34,8 @@ public:
     // Why a title cannot name a template file, or empty when it can: it must stay inside
     // the folder, be one line, not be Title.lst, and be storable in CP932.
     static QString titleProblem(const QString &title);
+    // Why a text cannot be stored as a template, or empty when it can.
+    static QString textProblem(const QString &text);
 
     // Splits CP932 bytes into lines (CR LF, LF or a lone CR end a line).
     static QStringList linesOf(const QByteArray &bytes);

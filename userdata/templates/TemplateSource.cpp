@@ -12,8 +12,15 @@ void TemplateSource::load()
 
 RegistVerdict TemplateSource::accept()
 {
+    const TemplateFiles files(folder_);
     QString error;
-    if (!TemplateFiles(folder_).writeTitles(list_.titles(), &error))
+    // The files before the list, so that no title is listed without its text.
+    for (const RegistEntry &e : list_.entries()) {
+        const std::optional<QString> text = pendingText(e);
+        if (text && !files.writeTemplate(e.title, *text, &error))
+            return RegistVerdict::refuse(RegistVerdict::Kind::Warning, UserDataText::writeFailed(error));
+    }
+    if (!files.writeTitles(list_.titles(), &error))
         return RegistVerdict::refuse(RegistVerdict::Kind::Warning, UserDataText::writeFailed(error));
     return {};
 }

@@ -194,6 +194,24 @@ private Q_SLOTS:
         });
         action(f, "OptHome")->trigger();
         QCOMPARE(iniValue(fx, "HomeFolder", "Path"), QStringLiteral("No"));
+
+        // Help: an information message at the help button.
+        QPoint helpAt;
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            auto *box = qobject_cast<THomeSet *>(d);
+            box->show();
+            helpAt = box->mapToGlobal(box->form()->HelpBtn->geometry().topLeft());
+            QTest::mouseClick(box->form()->HelpBtn, Qt::LeftButton);
+            return int(QDialog::Rejected);
+        });
+        const qsizetype before = fx.platform().messages.size();
+        action(f, "OptHome")->trigger();
+        QCOMPARE(fx.platform().messages.size(), before + 1);
+        const ScriptedPlatform::Message &help = fx.platform().messages.last();
+        QCOMPARE(help.text, QStringLiteral("ホームフォルダを指定すると\r\nとっても便利です。(笑)"));
+        QCOMPARE(help.kind, Platform::MessageKind::Information);
+        QCOMPARE(help.title, QStringLiteral("情報"));
+        QCOMPARE(help.topLeft, std::optional<QPoint>(helpAt));
     }
 
     void everyReaderTakesNoAsTheProgramFolder()
@@ -275,6 +293,8 @@ private Q_SLOTS:
         action(fx.form(), "OptPreview")->trigger();
         QCOMPARE(fx.platform().messages.size(), 2);
         QCOMPARE(fx.platform().messages.last().text, QStringLiteral("選択したショートカットキーが重複しています。\r他のキーを選択して下さい。"));
+        QCOMPARE(fx.platform().messages.last().kind, Platform::MessageKind::Warning);
+        QVERIFY(fx.platform().messages.last().screenCentred);
         QCOMPARE(action(fx.form(), "HtmlPrevMain")->shortcut(), QKeySequence(Qt::Key_F9));
         QCOMPARE(action(fx.form(), "HtmlPrevSub")->shortcut(), QKeySequence());
 
