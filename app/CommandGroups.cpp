@@ -1,6 +1,7 @@
 #include "app/CommandGroups.h"
 
 #include "app/EditingCommands.h"
+#include "app/EncodingOptions.h"
 #include "app/FileDrop.h"
 #include "app/MainForm.h"
 #include "app/PreviewCommands.h"
@@ -34,6 +35,7 @@ void CommandGroups::installAll(TMainForm &form)
     new ShortcutLink(host);
     new FileDrop(host);
     new PreviewCommands(host);
+    new EncodingOptions(host);
     // The view options are the window's own tool bars and boxes.
     new ViewOptions(form);
     auto *links = new LinkCommands(host);

@@ -130,20 +130,9 @@ void FileCommands::newDocument()
     openDocument(DocumentManager::NewPage);
 }
 
-namespace {
-
-// A value outside a key's range reads as its default.
-int readChoice(const ProfileStore &ini, const SettingsKeys::IntKey &key)
-{
-    const int value = SettingsKeys::read(ini, key);
-    return key.inRange(value) ? value : key.def;
-}
-
-} // namespace
-
 DocumentFile::Reading FileCommands::reading() const
 {
-    return readChoice(ProfileStore(host_.settingsPath()), SettingsKeys::DetectEncoding) ? DocumentFile::Reading::Detect
+    return SettingsKeys::readChoice(ProfileStore(host_.settingsPath()), SettingsKeys::DetectEncoding) ? DocumentFile::Reading::Detect
                                                                                       : DocumentFile::Reading::AsShiftJis;
 }
 
@@ -151,8 +140,8 @@ DocumentFile::Format FileCommands::newDocumentFormat() const
 {
     const ProfileStore ini(host_.settingsPath());
     DocumentFile::Format format;
-    format.encoding = DocumentEncoding::Encoding(readChoice(ini, SettingsKeys::NewEncoding));
-    format.lineBreak = DocumentEncoding::LineBreak(readChoice(ini, SettingsKeys::NewLineBreak));
+    format.encoding = DocumentEncoding::Encoding(SettingsKeys::readChoice(ini, SettingsKeys::NewEncoding));
+    format.lineBreak = DocumentEncoding::LineBreak(SettingsKeys::readChoice(ini, SettingsKeys::NewLineBreak));
     return format;
 }
 

@@ -14,6 +14,12 @@ int read(const ProfileStore &ini, const IntKey &key)
     return ini.readInteger(QString::fromUtf16(key.section), QString::fromUtf16(key.key), key.def);
 }
 
+int readChoice(const ProfileStore &ini, const IntKey &key)
+{
+    const int value = read(ini, key);
+    return key.inRange(value) ? value : key.def;
+}
+
 QString read(const ProfileStore &ini, const TextKey &key, const QString &def)
 {
     return ini.readString(QString::fromUtf16(key.section), QString::fromUtf16(key.key), def);

@@ -105,6 +105,8 @@ inline constexpr IntKey ssFontWeight{u"ssFont", u"4", 0, 0, 2}; // 0 none, 1 bol
 inline constexpr IntKey ssFontItalic{u"ssFont", u"5", 0, 0, 1};
 
 int read(const ProfileStore &ini, const IntKey &key);
+// For choices: a value outside the key's range reads as its default.
+int readChoice(const ProfileStore &ini, const IntKey &key);
 QString read(const ProfileStore &ini, const TextKey &key, const QString &def = QString());
 bool write(ProfileStore &ini, const IntKey &key, int value);
 bool write(ProfileStore &ini, const TextKey &key, const QString &value);

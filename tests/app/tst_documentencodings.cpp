@@ -317,6 +317,44 @@ private Q_SLOTS:
         odd.form().FileNewClick();
         QCOMPARE(odd.form().statusText(4), QStringLiteral("Shift_JIS  CRLF"));
     }
+
+    // The same choices from the Options menu, written to TW.ini at once.
+    void optionsMenuChoosesDetectionAndNewDocuments()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QMenu *options = f.form()->MenuOption;
+        auto openOptions = [&] {
+            options->popup(f.mapToGlobal(QPoint(10, 10)));
+            return QTest::qWaitFor([options] { return options->isVisible(); });
+        };
+        QVERIFY(openOptions());
+        QVERIFY(f.form()->OptDetectEncoding->isChecked());
+        QVERIFY(f.form()->NewSjis->isChecked());
+        QTest::keyClick(options, Qt::Key_K); // 文字コードを判別する: off
+        QVERIFY(openOptions());
+        QTest::keyClick(options, Qt::Key_N); // 新規文書の文字コード
+        QMenu *sub = f.form()->OptNewEncoding;
+        QVERIFY(QTest::qWaitFor([sub] { return sub->isVisible(); }));
+        QTest::keyClick(sub, Qt::Key_U);
+        QVERIFY(openOptions());
+        QTest::keyClick(options, Qt::Key_N);
+        QVERIFY(QTest::qWaitFor([sub] { return sub->isVisible(); }));
+        QVERIFY(f.form()->NewUtf8->isChecked());
+        QVERIFY(!f.form()->NewSjis->isChecked());
+        QTest::keyClick(sub, Qt::Key_L);
+
+        const QByteArray ini = ShellFixture::readFile(fx.path(QStringLiteral("TW.ini")));
+        QVERIFY2(ini.contains("DetectEncoding=0\r\n"), ini.constData());
+        QVERIFY2(ini.contains("NewEncoding=1\r\n"), ini.constData());
+        QVERIFY2(ini.contains("NewLineBreak=1\r\n"), ini.constData());
+        f.FileNewClick();
+        QCOMPARE(f.statusText(4), QStringLiteral("UTF-8  LF"));
+        f.OpenDocument(fx.writeFile(QStringLiteral("utf8.html"), "<P>" + Nihongo + "\n"));
+        QCOMPARE(f.statusText(4), QStringLiteral("Shift_JIS  CRLF"));
+    }
 };
 
 QTEST_MAIN(TestDocumentEncodings)

@@ -97,6 +97,10 @@ private Q_SLOTS:
         row("FileSaveUtf8Bom", "UTF-8 (BOM) で保存(&B)", "", 0, false);
         row("FileCrLf", "改行を CRLF で保存(&C)", "", 0, false);
         row("FileLf", "改行を LF で保存(&L)", "", 0, false);
+        row("OptDetectEncoding", "文字コードを判別する(&K)", "", 0);
+        row("NewSjis", "Shift_JIS(&S)", "", 0);
+        row("NewUtf8Bom", "UTF-8 (BOM)(&B)", "", 0);
+        row("NewLf", "LF(&L)", "", 0);
         row("FileClose", "閉じる(&C)", "Ctrl+F4", -1, false);
         row("FileAllClose", "すべて閉じる(&L)", "", -1, false);
         row("FileExit", "終了(&X)", "");
@@ -182,6 +186,8 @@ private Q_SLOTS:
         row("MenuEncoding", "MenuFile", "文字コード(&K)", 11);
         row("FileReopenSjis", "MenuEncoding", "", 0);
         row("FileLf", "MenuEncoding", "", 8);
+        row("OptNewEncoding", "MenuOption", "新規文書の文字コード(&N)");
+        row("NewLf", "OptNewEncoding", "", 5);
         row("HisBlank", "FileHistory", "", 0);
         row("N8", "MenuFileSet", "", 0);
         row("HtmlFont", "MenuHtml", "文字(&F)", 0);

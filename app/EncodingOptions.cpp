@@ -1,0 +1,66 @@
+#include "app/EncodingOptions.h"
+
+#include "app/CommandHost.h"
+#include "app/SettingsKeys.h"
+#include "platform/ProfileStore.h"
+
+#include <QMenu>
+
+namespace {
+
+int readChoice(const SettingsKeys::IntKey &key, const QString &path)
+{
+    return SettingsKeys::readChoice(ProfileStore(path), key);
+}
+
+} // namespace
+
+EncodingOptions::EncodingOptions(CommandHost &host) : QObject(host.window()), host_(host)
+{
+    host.bind(QStringLiteral("OptDetectEncoding"), [this] { toggleDetection(); });
+    host.bind(QStringLiteral("NewSjis"), [this] { setNewEncoding(0); });
+    host.bind(QStringLiteral("NewUtf8"), [this] { setNewEncoding(1); });
+    host.bind(QStringLiteral("NewUtf8Bom"), [this] { setNewEncoding(2); });
+    host.bind(QStringLiteral("NewCrLf"), [this] { setNewLineBreak(0); });
+    host.bind(QStringLiteral("NewLf"), [this] { setNewLineBreak(1); });
+    // The marks follow TW.ini as read at start and after each choice; the submenu reads it
+    // again as it opens.
+    if (QMenu *newEncoding = host.menu(QStringLiteral("OptNewEncoding")))
+        connect(newEncoding, &QMenu::aboutToShow, this, &EncodingOptions::refreshChecks);
+    refreshChecks();
+}
+
+void EncodingOptions::toggleDetection()
+{
+    const int value = readChoice(SettingsKeys::DetectEncoding, host_.settingsPath()) ? 0 : 1;
+    ProfileStore ini(host_.settingsPath());
+    host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::DetectEncoding, value), ini);
+    refreshChecks();
+}
+
+void EncodingOptions::setNewEncoding(int value)
+{
+    ProfileStore ini(host_.settingsPath());
+    host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::NewEncoding, value), ini);
+    refreshChecks();
+}
+
+void EncodingOptions::setNewLineBreak(int value)
+{
+    ProfileStore ini(host_.settingsPath());
+    host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::NewLineBreak, value), ini);
+    refreshChecks();
+}
+
+void EncodingOptions::refreshChecks()
+{
+    const QString path = host_.settingsPath();
+    host_.setItemChecked(QStringLiteral("OptDetectEncoding"), readChoice(SettingsKeys::DetectEncoding, path) == 1);
+    const int encoding = readChoice(SettingsKeys::NewEncoding, path);
+    host_.setItemChecked(QStringLiteral("NewSjis"), encoding == 0);
+    host_.setItemChecked(QStringLiteral("NewUtf8"), encoding == 1);
+    host_.setItemChecked(QStringLiteral("NewUtf8Bom"), encoding == 2);
+    const int lineBreak = readChoice(SettingsKeys::NewLineBreak, path);
+    host_.setItemChecked(QStringLiteral("NewCrLf"), lineBreak == 0);
+    host_.setItemChecked(QStringLiteral("NewLf"), lineBreak == 1);
+}
