@@ -17,6 +17,7 @@
 #include "editing/EditTools.h"
 #include "editing/TagInserter.h"
 #include "platform/Cp932Codec.h"
+#include "platform/DocumentEncoding.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -178,7 +179,8 @@ QStringList Scenarios::names()
     return QStringList{QStringLiteral("open"),   QStringLiteral("decode"),          QStringLiteral("encode"),
             QStringLiteral("save"),   QStringLiteral("insert"),          QStringLiteral("undo"),
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
-            QStringLiteral("indent"), QStringLiteral("unindent")} +
+            QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("utf8_open"),
+            QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
            DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names();
 }
 
@@ -290,6 +292,7 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
     learnShape(doc);
     open(doc, table);
     codec(doc, table);
+    utf8(doc, table);
 
     const QStringList editing = {QStringLiteral("insert"), QStringLiteral("undo"),
                                  QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
@@ -422,6 +425,135 @@ void Scenarios::codec(const Document &doc, ResultTable &table)
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
         table.add(figure(QStringLiteral("encode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+    }
+}
+
+// The same page in UTF-8 with LF line breaks: Japanese text is three bytes a character here.
+void Scenarios::utf8(const Document &doc, ResultTable &table)
+{
+    const bool open = wanted(QStringLiteral("utf8_open"));
+    const bool decode = wanted(QStringLiteral("utf8_decode"));
+    const bool encode = wanted(QStringLiteral("utf8_encode"));
+    const bool save = wanted(QStringLiteral("utf8_save"));
+    if (!open && !decode && !encode && !save)
+        return;
+    const QByteArray bytes = DocumentEncoding::encodeUtf8(doc.text, DocumentEncoding::LineBreak::Lf);
+    check(DocumentEncoding::detect(bytes) == DocumentEncoding::Encoding::Utf8, QStringLiteral("utf8: the page is not taken for UTF-8"));
+    const QString path = dir_.filePath(QStringLiteral("page-%1mb-utf8.html").arg(doc.sizeMb));
+    writeFile(path, bytes);
+    const int length = int(doc.text.size());
+
+    if (open) {
+        auto ours = [&]() -> Times {
+            EditBox *box = nullptr;
+            const double t = Alternation::timeMs([&] {
+                form_->OpenDocument(path);
+                box = form_->activeBox();
+                if (box)
+                    settle(box);
+            });
+            check(box && box->length() == length && form_->statusText(4).startsWith(QStringLiteral("UTF-8")),
+                  QStringLiteral("utf8_open: the page is not in the box as UTF-8"));
+            closeInForm();
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            QPlainTextEdit *box = nullptr;
+            const double t = Alternation::timeMs([&] {
+                QFile f(path);
+                const bool read = f.open(QIODevice::ReadOnly);
+                box = makeBaselineBox();
+                box->setPlainText(read ? QString::fromUtf8(f.readAll()) : QString());
+                box->show();
+                settle(box);
+            });
+            check(plainLength(box) == length, QStringLiteral("utf8_open: the bare box lost text"));
+            delete box;
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add(figure(QStringLiteral("utf8_open"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.15), false));
+    }
+
+    if (decode) {
+        // Detection and the byte-keeping decoder against Qt's decoder alone.
+        auto ours = [&]() -> Times {
+            QString out;
+            const double t = Alternation::timeMs([&] {
+                if (DocumentEncoding::detect(bytes) == DocumentEncoding::Encoding::Utf8)
+                    out = DocumentEncoding::decodeUtf8(bytes);
+            });
+            check(out == doc.text, QStringLiteral("utf8_decode: the text read is not the page's"));
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            QString out;
+            const double t = Alternation::timeMs([&] {
+                QStringDecoder decoder(QStringDecoder::Utf8);
+                out = decoder.decode(bytes);
+            });
+            check(out.size() == length, QStringLiteral("utf8_decode: Qt's decoder read another length"));
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add(figure(QStringLiteral("utf8_decode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+    }
+
+    if (encode) {
+        auto ours = [&]() -> Times {
+            QByteArray out;
+            const double t = Alternation::timeMs([&] { out = DocumentEncoding::encodeUtf8(doc.text, DocumentEncoding::LineBreak::Lf); });
+            check(out == bytes, QStringLiteral("utf8_encode: the text does not encode back to its file"));
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            QByteArray out;
+            const double t = Alternation::timeMs([&] {
+                QStringEncoder encoder(QStringEncoder::Utf8);
+                out = encoder.encode(doc.text);
+            });
+            check(out.size() == bytes.size(), QStringLiteral("utf8_encode: Qt's encoder wrote another length"));
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        table.add(figure(QStringLiteral("utf8_encode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+    }
+
+    if (save) {
+        EditBox *box = openInForm(path);
+        box->replaceRange(doc.wordStart, 0, QStringLiteral("<!-- saved -->"));
+        const QString basePath = dir_.filePath(QStringLiteral("baseline-%1mb-utf8.html").arg(doc.sizeMb));
+        auto ours = [&]() -> Times {
+            box->setModified(true);
+            QCoreApplication::processEvents();
+            const double t = Alternation::timeMs([&] {
+                form_->FileSaveClick();
+                QCoreApplication::processEvents();
+            });
+            check(!box->isModified(), QStringLiteral("utf8_save: the page is still marked modified"));
+            flushToDisk(path);
+            checkQuiet();
+            qDeleteAll(form_->findChildren<TResultDlg *>());
+            return {t};
+        };
+        auto baseline = [&]() -> Times {
+            bool ok = false;
+            const double t = Alternation::timeMs([&] {
+                QString text = box->document()->toRawText();
+                text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+                QStringEncoder encoder(QStringEncoder::Utf8);
+                const QByteArray out = encoder.encode(text);
+                QFile f(basePath);
+                ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(out) == out.size();
+            });
+            check(ok, QStringLiteral("utf8_save: the plain write failed"));
+            flushToDisk(basePath);
+            return {t};
+        };
+        const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
+        check(readFile(path) == readFile(basePath), QStringLiteral("utf8_save: the file written is not the text encoded"));
+        table.add(figure(QStringLiteral("utf8_save"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
+        closeInForm();
     }
 }
 

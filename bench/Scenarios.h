@@ -49,6 +49,8 @@ private:
     bool wanted(const QString &name) const { return only_.isEmpty() || only_.contains(name); }
     Document makeDocument(int sizeMb);
     EditBox *openInForm(const QString &path);
+    // The page in UTF-8: open, decode, encode and save.
+    void utf8(const Document &doc, ResultTable &table);
     void closeInForm();
     // Fails when the window asked or told the user anything.
     void checkQuiet() const;
