@@ -51,8 +51,9 @@ DocumentFile::Loaded DocumentFile::prepare(const QByteArray &bytes, const QStrin
     using Encoding = DocumentEncoding::Encoding;
     Loaded result;
     Encoding encoding = Encoding::ShiftJis;
+    QString decoded; // UTF-8 read already while detecting
     if (reading == Reading::Detect)
-        encoding = DocumentEncoding::detect(bytes);
+        encoding = DocumentEncoding::detectAndDecode(bytes, decoded);
     else if (reading == Reading::AsUtf8)
         encoding = bytes.startsWith(QByteArrayView(DocumentEncoding::Bom, 3)) ? Encoding::Utf8Bom : Encoding::Utf8;
     if (encoding == Encoding::ShiftJis) {
@@ -63,7 +64,9 @@ DocumentFile::Loaded DocumentFile::prepare(const QByteArray &bytes, const QStrin
     }
     const QByteArrayView body = encoding == Encoding::Utf8Bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
     result.format = {encoding, DocumentEncoding::firstLineBreak(body)};
-    result.text = normalized(DocumentEncoding::decodeUtf8(body), nullptr);
+    if (reading != Reading::Detect)
+        decoded = DocumentEncoding::decodeUtf8(body);
+    result.text = normalized(decoded, nullptr);
     return result;
 }
 

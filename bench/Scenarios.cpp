@@ -479,10 +479,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
         // Detection and the byte-keeping decoder against Qt's decoder alone.
         auto ours = [&]() -> Times {
             QString out;
-            const double t = Alternation::timeMs([&] {
-                if (DocumentEncoding::detect(bytes) == DocumentEncoding::Encoding::Utf8)
-                    out = DocumentEncoding::decodeUtf8(bytes);
-            });
+            const double t = Alternation::timeMs([&] { DocumentEncoding::detectAndDecode(bytes, out); });
             check(out == doc.text, QStringLiteral("utf8_decode: the text read is not the page's"));
             return {t};
         };

@@ -57,6 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(saved == bytes);
     }
 
+    // The one-pass reading agrees with the rule, also past the part it judges alone.
+    for (const QByteArray &file : {bytes, QByteArray(QByteArray(65 * 1024, 'a') + bytes)}) {
+        QString text;
+        const Encoding found = DocumentEncoding::detectAndDecode(file, text);
+        FUZZ_CHECK(found == DocumentEncoding::detect(file));
+        if (found != Encoding::ShiftJis)
+            FUZZ_CHECK(text == DocumentEncoding::decodeUtf8(QByteArrayView(file).sliced(found == Encoding::Utf8Bom ? 3 : 0)));
+    }
+
     // Opened again as it was read, the saved file shows the same text and saves to the same
     // bytes.
     const auto as = loaded.format.encoding == Encoding::ShiftJis ? DocumentFile::Reading::AsShiftJis : DocumentFile::Reading::AsUtf8;

@@ -4,6 +4,11 @@
 #include <QStringEncoder>
 
 #include <cstring>
+#include <initializer_list>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -79,14 +84,66 @@ bool declaresUtf8(QByteArrayView head)
     return meta.match(QString::fromLatin1(head)).hasMatch();
 }
 
-bool needsExactDecoding(QStringView text)
+// Whether any UTF-16 unit c of text has (c & mask) == value for one of the up to three
+// pairs given; eight units a step where SSE2 is there (it always is on x86-64), since this
+// check runs over every page that is read or written.
+struct UnitTest
 {
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        if (c == 0xFFFD || c == 0x2029 || isRawByteRange(c))
+    char16_t mask;
+    char16_t value;
+};
+
+bool anyUnit(QStringView text, std::initializer_list<UnitTest> tests)
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.data());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+#ifdef __SSE2__
+    __m128i masks[3], values[3];
+    int count = 0;
+    for (const UnitTest &t : tests) {
+        masks[count] = _mm_set1_epi16(short(t.mask));
+        values[count] = _mm_set1_epi16(short(t.value));
+        ++count;
+    }
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        __m128i hit = _mm_setzero_si128();
+        for (int k = 0; k < count; ++k)
+            hit = _mm_or_si128(hit, _mm_cmpeq_epi16(_mm_and_si128(v, masks[k]), values[k]));
+        if (_mm_movemask_epi8(hit))
             return true;
     }
+#endif
+    for (; i < n; ++i) {
+        for (const UnitTest &t : tests) {
+            if ((p[i] & t.mask) == t.value)
+                return true;
+        }
+    }
     return false;
+}
+
+// A replacement (an invalid or cut-off sequence, or a genuine U+FFFD), U+2029 or a character
+// of the raw-byte range: the result of Qt's decoder is not the byte-keeping one.
+bool needsExactDecoding(QStringView text)
+{
+    return anyUnit(text, {{0xFFFF, 0xFFFD}, {0xFFFF, 0x2029}, {0xFF80, 0xF780}});
+}
+
+// The first bytes as detect() would judge them alone: false when they cannot be UTF-8.
+bool prefixMayBeUtf8(const uchar *p, qsizetype n)
+{
+    qsizetype i = skipAscii(p, 0, n);
+    while (i < n) {
+        char32_t cp;
+        bool cut = false;
+        const int len = sequenceAt(p + i, n - i, cp, cut);
+        if (len == 0)
+            return cut; // a character cut by the prefix's end may go on after it
+        i = skipAscii(p, i + len, n);
+    }
+    return true;
 }
 
 } // namespace
@@ -115,6 +172,35 @@ DocumentEncoding::Encoding DocumentEncoding::detect(QByteArrayView bytes)
     if (multiByte)
         return Encoding::Utf8;
     return declaresUtf8(bytes.first(std::min<qsizetype>(n, 1024))) ? Encoding::Utf8 : Encoding::ShiftJis;
+}
+
+DocumentEncoding::Encoding DocumentEncoding::detectAndDecode(QByteArrayView bytes, QString &text)
+{
+    constexpr qsizetype Prefix = 64 * 1024;
+    if (bytes.startsWith(QByteArrayView(Bom, 3))) {
+        text = decodeUtf8(bytes.sliced(3));
+        return Encoding::Utf8Bom;
+    }
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    if (bytes.size() > Prefix && prefixMayBeUtf8(p, Prefix)) {
+        QString fast = QString::fromUtf8(bytes);
+        if (!needsExactDecoding(fast)) {
+            // Every sequence was valid; fewer characters than bytes means a multi-byte one.
+            if (fast.size() < bytes.size()) {
+                text = std::move(fast);
+                return Encoding::Utf8;
+            }
+            if (detect(bytes) == Encoding::Utf8) { // ASCII that declares UTF-8
+                text = std::move(fast);
+                return Encoding::Utf8;
+            }
+            return Encoding::ShiftJis;
+        }
+    }
+    const Encoding encoding = detect(bytes);
+    if (encoding == Encoding::Utf8)
+        text = decodeUtf8(bytes);
+    return encoding;
 }
 
 DocumentEncoding::LineBreak DocumentEncoding::firstLineBreak(QByteArrayView bytes)
@@ -170,9 +256,59 @@ QString DocumentEncoding::decodeUtf8(QByteArrayView bytes)
     return out;
 }
 
+namespace {
+
+// A raw byte or a surrogate: characters the encoder writes itself (paired surrogates are
+// let through by its loop).
+bool holdsOwnCharacters(QStringView text)
+{
+    return anyUnit(text, {{0xFF80, 0xF780}, {0xF800, 0xD800}});
+}
+
+// Every LF of bytes as CR LF.
+QByteArray withCrLf(const QByteArray &bytes)
+{
+    const qsizetype breaks = bytes.count('\n');
+    if (breaks == 0)
+        return bytes;
+    QByteArray out(bytes.size() + breaks, Qt::Uninitialized);
+    char *dst = out.data();
+    const char *src = bytes.constData();
+    const char *end = src + bytes.size();
+    while (src < end) {
+        const char *lf = static_cast<const char *>(std::memchr(src, '\n', size_t(end - src)));
+        const char *stop = lf ? lf : end;
+        std::memcpy(dst, src, size_t(stop - src));
+        dst += stop - src;
+        if (!lf)
+            break;
+        *dst++ = '\r';
+        *dst++ = '\n';
+        src = lf + 1;
+    }
+    return out;
+}
+
+} // namespace
+
 QByteArray DocumentEncoding::encodeUtf8(QStringView text, LineBreak lineBreak, int *unencodable)
 {
     QStringEncoder encoder(QStringEncoder::Utf8);
+    // The common page: the box's paragraph separators made line feeds, Qt's encoder in one
+    // call, and CR added before each LF where the page has CR LF.
+    if (!holdsOwnCharacters(text)) {
+        if (unencodable)
+            *unencodable = 0;
+        QByteArray bytes;
+        if (text.contains(QChar::ParagraphSeparator)) {
+            QString lines = text.toString();
+            lines.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+            bytes = encoder.encode(lines);
+        } else {
+            bytes = encoder.encode(text);
+        }
+        return lineBreak == LineBreak::CrLf ? withCrLf(bytes) : bytes;
+    }
     QByteArray out;
     // Three bytes a UTF-16 unit at most (a line break is two, a pair four).
     out.resize(text.size() * 3);
@@ -187,7 +323,7 @@ QByteArray DocumentEncoding::encodeUtf8(QStringView text, LineBreak lineBreak, i
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i].unicode();
-        if (c == u'\n' || c == 0x2029) {
+        if ((c == u'\n' && lineBreak == LineBreak::CrLf) || c == 0x2029) {
             flush(i);
             if (lineBreak == LineBreak::CrLf)
                 *dst++ = '\r';

@@ -25,6 +25,11 @@ public:
     // UTF-8. Otherwise ASCII whose first 1,024 bytes declare charset=utf-8 in a META: UTF-8.
     // Everything else is Shift-JIS.
     static Encoding detect(QByteArrayView bytes);
+    // detect() and, for UTF-8, decodeUtf8() of the bytes after any BOM, in as few passes as
+    // the file allows: a page that is UTF-8 is read once by Qt's decoder and checked in its
+    // result; a Shift-JIS page with Japanese text in its first 64 KB is turned away there.
+    // text is set for UTF-8 only.
+    static Encoding detectAndDecode(QByteArrayView bytes, QString &text);
     // The file's first line break: LF alone gives Lf; CR LF, a lone CR or none gives CrLf.
     static LineBreak firstLineBreak(QByteArrayView bytes);
 

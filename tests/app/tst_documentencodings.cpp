@@ -93,6 +93,15 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(Encoding, expected);
         QCOMPARE(DocumentEncoding::detect(bytes), expected);
+        // The one-pass reading agrees, also where the file is longer than the part it judges
+        // alone, with the verdict coming after it.
+        for (const QByteArray &file : {bytes, QByteArray(QByteArray(80 * 1024, 'a') + bytes), QByteArray(bytes + QByteArray(80 * 1024, 'a'))}) {
+            QString text;
+            const Encoding found = DocumentEncoding::detectAndDecode(file, text);
+            QCOMPARE(found, DocumentEncoding::detect(file));
+            if (found != Encoding::ShiftJis)
+                QCOMPARE(text, DocumentEncoding::decodeUtf8(found == Encoding::Utf8Bom ? file.sliced(3) : file));
+        }
         // Detection off reads everything as Shift-JIS, exactly as before.
         const DocumentFile::Loaded off = DocumentFile::prepare(bytes, QStringLiteral("  "), DocumentFile::Reading::AsShiftJis);
         QCOMPARE(off.format.encoding, Encoding::ShiftJis);
