@@ -5,6 +5,11 @@
 #include "app/DocumentTabs.h"
 #include "app/EditBox.h"
 #include "app/SettingsKeys.h"
+#include "editing/CharsetDeclaration.h"
+#include "editing/EditContext.h"
+#include "editing/IEditBox.h"
+#include "editing/RangeEdit.h"
+#include "editing/UndoSnapshot.h"
 #include "platform/ProfileStore.h"
 
 #include <QFileInfo>
@@ -74,9 +79,35 @@ void FileCommands::reopenAs(DocumentFile::Reading reading)
 
 void FileCommands::chooseEncoding(DocumentEncoding::Encoding encoding)
 {
+    if (!hasPage())
+        return;
     DocumentFile::Format format = tabs_.documentManager().format(tabs_.activeIndex());
+    const bool wasUtf8 = format.encoding != DocumentEncoding::Encoding::ShiftJis;
     format.encoding = encoding;
+    const bool utf8 = encoding != DocumentEncoding::Encoding::ShiftJis;
     changeFormat(format);
+    if (utf8 != wasUtf8)
+        offerCharsetUpdate(utf8);
+}
+
+void FileCommands::offerCharsetUpdate(bool utf8)
+{
+    EditContext ctx = host_.editContext();
+    const QString text = ctx.box.storedText();
+    const std::optional<CharsetDeclaration::Found> found = CharsetDeclaration::find(text);
+    if (!found || CharsetDeclaration::names(found->value, utf8))
+        return;
+    const QString value = CharsetDeclaration::valueFor(utf8);
+    const Platform::Answer a = Platform::instance().message(
+        host_.window(), Platform::MessageKind::Information, Messages::InfoTitle,
+        QStringLiteral("この文書は charset=") + found->value + QStringLiteral(" と宣言しています。\r\ncharset=") + value +
+            QStringLiteral(" に書き換えますか?"),
+        Platform::Buttons::YesNo);
+    if (a != Platform::Answer::Yes)
+        return;
+    // One step of the program's undo, like every insertion.
+    ctx.snapshot.take(ctx.box);
+    RangeEdit::replace(ctx.box, found->start, QStringView(text).mid(found->start, found->length), value);
 }
 
 void FileCommands::chooseLineBreak(DocumentEncoding::LineBreak lineBreak)

@@ -65,6 +65,9 @@ private:
     void chooseEncoding(DocumentEncoding::Encoding encoding);
     void chooseLineBreak(DocumentEncoding::LineBreak lineBreak);
     void changeFormat(const DocumentFile::Format &format);
+    // A charset declared in the page's head that no longer says its encoding: offered to be
+    // brought along, as one undoable step.
+    void offerCharsetUpdate(bool utf8);
     void refreshEncodingMenu();
 
     CommandHost &host_;

@@ -6,6 +6,7 @@
 #include "FuzzInput.h"
 
 #include "app/DocumentFile.h"
+#include "editing/CharsetDeclaration.h"
 #include "platform/Cp932Codec.h"
 #include "tests/support/SavedBytes.h"
 
@@ -55,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QByteArrayView body = QByteArrayView(bytes).sliced(loaded.format.encoding == Encoding::Utf8Bom ? 3 : 0);
         if (uniformBreaks(body, loaded.format.lineBreak))
             FUZZ_CHECK(saved == bytes);
+    }
+
+    // A charset declaration found lies in the text and is what it says.
+    if (const auto found = CharsetDeclaration::find(loaded.text)) {
+        FUZZ_CHECK(found->start >= 0 && found->length > 0 && found->start + found->length <= loaded.text.size());
+        FUZZ_CHECK(QStringView(loaded.text).mid(found->start, found->length) == found->value);
     }
 
     // The one-pass reading agrees with the rule, also past the part it judges alone.

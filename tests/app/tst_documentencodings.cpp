@@ -4,6 +4,7 @@
 
 #include "app/DocumentFile.h"
 #include "app/EditBox.h"
+#include "editing/CharsetDeclaration.h"
 #include "platform/DocumentEncoding.h"
 #include "ui_MainForm.h"
 
@@ -310,6 +311,72 @@ private Q_SLOTS:
         QVERIFY(f.form()->FileSaveUtf8Bom->isEnabled());
         f.form()->MenuEncoding->close();
         f.form()->MenuFile->close();
+    }
+
+    void charsetDeclarationFound_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("value"); // empty: none found
+        QTest::newRow("meta charset") << QStringLiteral("<HEAD><meta charset=\"utf-8\"></HEAD>") << QStringLiteral("utf-8");
+        QTest::newRow("Content-Type") << QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; CHARSET=x-sjis\">")
+                                      << QStringLiteral("x-sjis");
+        QTest::newRow("unquoted") << QStringLiteral("<meta charset=Shift_JIS>") << QStringLiteral("Shift_JIS");
+        QTest::newRow("in the body only") << QStringLiteral("<HEAD></HEAD><BODY><meta charset=\"utf-8\">") << QString();
+        QTest::newRow("after a BODY without a HEAD") << QStringLiteral("<BODY>\n<meta charset=\"utf-8\">") << QString();
+        QTest::newRow("none") << QStringLiteral("<HEAD><TITLE>charset=utf-8</TITLE></HEAD>") << QString();
+    }
+
+    void charsetDeclarationFound()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, value);
+        const auto found = CharsetDeclaration::find(page);
+        QCOMPARE(found.has_value(), !value.isEmpty());
+        if (found) {
+            QCOMPARE(found->value, value);
+            QCOMPARE(page.mid(found->start, found->length), value);
+        }
+    }
+
+    // Converting the page's encoding brings its declaration along when the user agrees, as one
+    // step of Undo.
+    void conversionOffersToUpdateTheDeclaration()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QByteArray page = "<HTML><HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">\r\n"
+                                "</HEAD><BODY>" + NihongoSjis + "</BODY></HTML>\r\n";
+        const QString path = fx.writeFile(QStringLiteral("page.html"), page);
+        f.OpenDocument(path);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QString before = f.activeBox()->text();
+
+        fx.platform().messageAnswers.push_back(Platform::Answer::No);
+        QVERIFY(pick(f, Qt::Key_8)); // UTF-8 で保存
+        QCOMPARE(fx.platform().messages.size(), 1);
+        QVERIFY(fx.platform().messages.last().text.contains(QStringLiteral("charset=UTF-8")));
+        QCOMPARE(f.activeBox()->text(), before);
+
+        QVERIFY(pick(f, Qt::Key_B)); // UTF-8 (BOM): the same charset, nothing asked
+        QCOMPARE(fx.platform().messages.size(), 1);
+        fx.platform().messageAnswers.push_back(Platform::Answer::Yes);
+        QVERIFY(pick(f, Qt::Key_S)); // back to Shift_JIS: the declaration already says so
+        QCOMPARE(fx.platform().messages.size(), 1);
+        QVERIFY(pick(f, Qt::Key_8));
+        QCOMPARE(fx.platform().messages.size(), 2);
+        QString converted = before;
+        converted.replace(QStringLiteral("charset=Shift_JIS"), QStringLiteral("charset=UTF-8"));
+        QCOMPARE(f.activeBox()->text(), converted);
+        QTest::keyClick(f.activeBox(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.activeBox()->text(), before);
+        QTest::keyClick(f.activeBox(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.activeBox()->text(), converted);
+
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ShellFixture::readFile(path),
+                 "<HTML><HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
+                 "</HEAD><BODY>" + Nihongo + "</BODY></HTML>\r\n");
     }
 
     void settingsChooseDetectionAndNewDocuments()
