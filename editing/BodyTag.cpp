@@ -27,10 +27,31 @@ bool startTagAt(QStringView text, qsizetype lt, QStringView name, bool slashEnds
     return after == text.size() || isBlank(text[after]) || text[after] == u'>' || (slashEnds && text[after] == u'/');
 }
 
+// The end of the line around a position, remembered, so that a scan going forward over
+// a long line does not look for its end again and again.
+class LineEnds
+{
+public:
+    explicit LineEnds(QStringView text) : text_(text) {}
+    qsizetype after(qsizetype i)
+    {
+        if (i > known_) {
+            known_ = text_.indexOf(u'\n', i);
+            if (known_ < 0)
+                known_ = text_.size();
+        }
+        return known_;
+    }
+
+private:
+    QStringView text_;
+    qsizetype known_ = -1;
+};
+
 // Where the start tag whose attributes begin at from ends: after its ">", at the end of
 // the line where a quoted value is left open, or else after its last non-blank before a
 // "<" outside quotes (another tag) or the text's end.
-qsizetype tagEnd(QStringView text, qsizetype from)
+qsizetype tagEnd(QStringView text, qsizetype from, LineEnds &lineEnds)
 {
     const qsizetype n = text.size();
     auto lastNonBlank = [&](qsizetype i) {
@@ -45,10 +66,8 @@ qsizetype tagEnd(QStringView text, qsizetype from)
         if (c == u'<')
             return lastNonBlank(i);
         if (c == u'"' || c == u'\'') {
-            qsizetype lineEnd = text.indexOf(u'\n', i + 1);
-            if (lineEnd < 0)
-                lineEnd = n;
-            const qsizetype close = text.mid(0, lineEnd).indexOf(c, i + 1);
+            const qsizetype lineEnd = lineEnds.after(i + 1);
+            const qsizetype close = text.left(lineEnd).indexOf(c, i + 1);
             if (close < 0)
                 return lineEnd;
             i = close;
@@ -74,6 +93,7 @@ std::optional<BodyTag::Span> BodyTag::find(QStringView text)
     // search runs to the text's end at most once.
     qsizetype noCommentEndFrom = text.size() + 1;
     qsizetype noEndTagFrom[3] = {text.size() + 1, text.size() + 1, text.size() + 1};
+    LineEnds lineEnds(text);
     qsizetype pos = 0;
     for (;;) {
         const qsizetype lt = text.indexOf(u'<', pos);
@@ -89,8 +109,9 @@ std::optional<BodyTag::Span> BodyTag::find(QStringView text)
             continue;
         }
         if (startTagAt(text, lt, u"BODY"))
-            return Span{lt, tagEnd(text, lt + BodyOpen.size())};
-        for (int k = 0; k < 3; ++k) {
+            return Span{lt, tagEnd(text, lt + BodyOpen.size(), lineEnds)};
+        bool skipped = false;
+        for (int k = 0; k < 3 && !skipped; ++k) {
             if (!startTagAt(text, lt, rawText[k], true))
                 continue;
             const QString endTag = QStringLiteral("</") + rawText[k];
@@ -100,8 +121,11 @@ std::optional<BodyTag::Span> BodyTag::find(QStringView text)
                 noEndTagFrom[k] = std::min(noEndTagFrom[k], from);
             else
                 pos = close + endTag.size();
-            break;
+            skipped = true;
         }
+        // Another start tag is passed over whole: its quoted values are no markup.
+        if (!skipped && lt + 1 < text.size() && text[lt + 1].isLetter() && text[lt + 1].unicode() < 128)
+            pos = std::max(pos, tagEnd(text, lt + 1, lineEnds));
     }
 }
 

@@ -278,7 +278,7 @@ void unindent(const Setup &s)
 }
 
 // Whether pos lies inside a comment that is closed after it; only asked of texts without
-// TITLE, SCRIPT or STYLE, whose contents would hide a comment's start.
+// TITLE, SCRIPT or STYLE and without quotes before pos, which would hide a comment's start.
 bool insideComment(const QString &text, qsizetype pos)
 {
     const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), pos);
@@ -316,8 +316,9 @@ void backgroundColour(const Setup &s)
     FUZZ_CHECK(QStringView(upper).mid(span->start, 5) == u"<BODY");
     FUZZ_CHECK(span->start + 5 == upper.size() || upper[span->start + 5].unicode() <= 32 || upper[span->start + 5] == u'>');
     FUZZ_CHECK(span->end >= span->start + 5 && span->end <= s.text.size());
+    const QStringView before = QStringView(upper).left(span->start);
     if (!upper.contains(QStringLiteral("<TITLE")) && !upper.contains(QStringLiteral("<SCRIPT"))
-        && !upper.contains(QStringLiteral("<STYLE")))
+        && !upper.contains(QStringLiteral("<STYLE")) && !before.contains(u'"') && !before.contains(u'\''))
         FUZZ_CHECK(!insideComment(s.text, span->start));
     // The BODY tag is rewritten in place, outside the undo snapshot; the rest stays.
     FUZZ_CHECK(!r.snapshot.isHeld());

@@ -37,7 +37,7 @@ private Q_SLOTS:
     void rewriteChangesOnlyTheBodyLine();
     void rewriteKeepsTheSelectionInPlace();
     void firstBodyLineOnly();
-    void bodyTagOutsideCommentsAndTheTextOfTitleScriptAndStyle();
+    void bodyTagOutsideCommentsValuesAndTheTextOfTitleScriptAndStyle();
     void bodyTagOverSeveralLines();
     void noBodyInsertsANewTag_data();
     void noBodyInsertsANewTag();
@@ -189,16 +189,17 @@ void TestBodyColor::firstBodyLineOnly()
     QCOMPARE(box.text(), QStringLiteral("<body BGCOLOR=\"#FFFFFF\">\n<BODY BGCOLOR=\"#000000\">"));
 }
 
-void TestBodyColor::bodyTagOutsideCommentsAndTheTextOfTitleScriptAndStyle()
+void TestBodyColor::bodyTagOutsideCommentsValuesAndTheTextOfTitleScriptAndStyle()
 {
     const QString before = QStringLiteral("<HTML><HEAD><TITLE>The <BODY BGCOLOR=\"#000000\"> tag</TITLE>\n"
                                           "<!-- <body bgcolor=\"#000000\"> -->\n"
+                                          "<META NAME=\"x\" CONTENT=\"<body bgcolor='#000000'>\">\n"
                                           "<script>\nvar s = '<BODY>';\n</script><STYLE>\n<body></STYLE>\n"
                                           "</HEAD><BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#102030\">\n</BODY>");
     StringEditBox box(before);
     UndoSnapshot snapshot;
     EditContext ctx{box, snapshot, 1};
-    QCOMPARE(BodyTag::findBodyLine(box), 6);
+    QCOMPARE(BodyTag::findBodyLine(box), 7);
     Dialog dialog;
     dialog.answer = Red;
     ColorCommands::backgroundColor(ctx, dialog.chooser());

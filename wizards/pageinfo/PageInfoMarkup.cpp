@@ -40,7 +40,8 @@ qsizetype tagEnd(QStringView line, qsizetype from)
     qsizetype i = from;
     for (const TagAttributes::Attribute &a : attributes)
         i = std::max(i, attributeEnd(a));
-    while (i < line.size() && isBlank(line[i]))
+    // After the last attribute only blanks and stray "=" the attributes pass over can stand.
+    while (i < line.size() && (isBlank(line[i]) || line[i] == QLatin1Char('=')))
         ++i;
     if (i < line.size() && line[i] == QLatin1Char('>'))
         return i + 1;
@@ -297,6 +298,21 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
     auto cased = [tagCase](QStringView s) { return AsciiCase::forSetting(s, tagCase); };
     QStringList w = lines;
 
+    // The BODY tag first, as the page has it: a TITLE or HEAD line added below could
+    // otherwise close an element left open above it and hide the tag.
+    const BodyPlace body = findBody(w);
+    if (body.first >= 0) {
+        // A tag over several lines is rewritten as one; removing an attribute may join lines.
+        const QString tag = body.text(w);
+        const QString rewritten = rewriteBody(tag, body.start, body.end, fields.body, tagCase);
+        if (rewritten != tag) {
+            w.remove(body.first, body.last - body.first + 1);
+            const QStringList pieces = rewritten.split(QLatin1Char('\n'));
+            for (qsizetype i = 0; i < pieces.size(); ++i)
+                w.insert(body.first + i, pieces[i]);
+        }
+    }
+
     if (firstStartTag(w, u"<HTML") < 0)
         w.prepend(cased(u"<HTML>"));
     if (firstContaining(w, u"</BODY>") < 0) {
@@ -384,18 +400,7 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
         }
     }
 
-    const BodyPlace body = findBody(w);
-    if (body.first >= 0) {
-        // A tag over several lines is rewritten as one; removing an attribute may join lines.
-        const QString tag = body.text(w);
-        const QString rewritten = rewriteBody(tag, body.start, body.end, fields.body, tagCase);
-        if (rewritten != tag) {
-            w.remove(body.first, body.last - body.first + 1);
-            const QStringList pieces = rewritten.split(QLatin1Char('\n'));
-            for (qsizetype i = 0; i < pieces.size(); ++i)
-                w.insert(body.first + i, pieces[i]);
-        }
-    } else {
+    if (body.first < 0) {
         const int headEnd = firstContaining(w, u"</HEAD>");
         if (headEnd >= 0) {
             QString tag = cased(BodyOpen);
