@@ -302,6 +302,23 @@ private Q_SLOTS:
                  std::optional<QString>("#444444"));
     }
 
+    void malformedMarkupKeepsItsTags()
+    {
+        // A stray "=" before a META tag's ">" does not hide the author's tag after it.
+        const PI::PageInfo info = PI::read(PI::linesOf(QStringLiteral("<META N=x ==><META NAME=\"Author\" CONTENT=\"Ann\">")));
+        QVERIFY(info.authorFound);
+        QCOMPARE(info.author, QStringLiteral("Ann"));
+        // A TITLE left open above the BODY tag: the new title's end tag does not hide the
+        // BODY tag, which is changed in place and not added again.
+        PI::Fields f;
+        f.titleEdited = true;
+        f.title = QStringLiteral("New");
+        f.body[PI::Text] = QStringLiteral("#FFFFFF");
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<TITLE>old\n<BODY TEXT=\"#000000\">\n<HEAD>\n</HEAD>\n</BODY>\n</HTML>"), f),
+                 (QStringList{"<HTML>", "<TITLE>old", "<BODY TEXT=\"#FFFFFF\">", "<HEAD>", "<TITLE>New</TITLE>", "</HEAD>",
+                              "</BODY>", "</HTML>"}));
+    }
+
     void bodyTagOverSeveralLines()
     {
         const QString page = QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODY\n  TEXT=\"#000000\"\n  LINK='#0000FF'\n"
