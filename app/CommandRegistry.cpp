@@ -53,7 +53,7 @@ void CommandRegistry::bind(const QString &name, std::function<void()> operation,
     if (!b)
         qFatal("no command item named %s", qPrintable(name));
     connect(b, &QAbstractButton::clicked, this, guarded(std::move(operation), need));
-    built_.insert(b);
+    markBuilt(b);
     if (need != CommandNeed::Nothing)
         needs_.append({b, need});
     // Available from now on; the enabling rules narrow it to the current state.
@@ -63,11 +63,21 @@ void CommandRegistry::bind(const QString &name, std::function<void()> operation,
 void CommandRegistry::bindAction(QAction *action, std::function<void()> operation, CommandNeed need)
 {
     connect(action, &QAction::triggered, this, guarded(std::move(operation), need));
-    built_.insert(action);
+    markBuilt(action);
     if (need != CommandNeed::Nothing)
         needs_.append({action, need});
     // Only this item: walking every need on each bind would make start-up quadratic.
     setItemEnabled(action, needMet_(need));
+}
+
+void CommandRegistry::markBuilt(QObject *item)
+{
+    if (built_.contains(item))
+        return;
+    built_.insert(item);
+    // Submenu entries are deleted on every rebuild; a later item at the same address
+    // must not count as built.
+    connect(item, &QObject::destroyed, this, [this](QObject *gone) { built_.remove(gone); });
 }
 
 void CommandRegistry::applyNeeds()

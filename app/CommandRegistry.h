@@ -40,6 +40,7 @@ public:
 
 private:
     std::function<void()> guarded(std::function<void()> operation, CommandNeed need) const;
+    void markBuilt(QObject *item);
 
     struct BoundNeed
     {

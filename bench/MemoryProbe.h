@@ -24,8 +24,14 @@ public:
 
     // Parent side: one child run, its peak in MiB. Throws std::runtime_error when the child fails.
     static double measure(bool ours, const QString &file, const Shape &shape);
+    // Parent side: the file opened, then keyword searched (with case) and its rows shown:
+    // the MiB the process's peak rose above what it held with the page open. The child
+    // checks it listed `rows` rows. Throws std::runtime_error when the child fails.
+    static double measureSearch(bool ours, const QString &file, const QString &keyword, int rows);
     // Child side: arguments after the flag; returns the process's exit code.
     static int runChild(const QStringList &arguments);
     // This process's peak resident set (VmHWM) in KiB; -1 when unknown.
     static qint64 peakKiB();
+    // This process's resident set now (VmRSS) in KiB; -1 when unknown.
+    static qint64 residentKiB();
 };

@@ -329,6 +329,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
             .run(QStringList(only_.begin(), only_.end()), table);
         LinkListScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
             .run(QStringList(only_.begin(), only_.end()), table);
+        SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
+            .runManyFinds(QStringList(only_.begin(), only_.end()), table);
     }
     SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);

@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/MemoryProbe.h"
 #include "bench/ResultTable.h"
 
 #include "app/DocumentFile.h"
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -81,19 +83,18 @@ QList<Row> collectRows(const QString &text, const QString &keyword, Qt::CaseSens
 }
 
 // Fails at the first row the list shows differently from rows.
-void checkRows(const QTreeWidget *tree, const QList<Row> &rows, const QString &name, const char *side)
+void checkRows(const QTreeView *tree, const QList<Row> &rows, const QString &name, const char *side)
 {
-    check(tree->topLevelItemCount() == rows.size(), QStringLiteral("%1: %2 lists %3 rows, not %4")
-                                                        .arg(name, QLatin1String(side))
-                                                        .arg(tree->topLevelItemCount())
-                                                        .arg(rows.size()));
+    const QAbstractItemModel *model = tree->model();
+    check(model->rowCount() == rows.size(), QStringLiteral("%1: %2 lists %3 rows, not %4")
+                                                .arg(name, QLatin1String(side))
+                                                .arg(model->rowCount())
+                                                .arg(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        const QTreeWidgetItem *item = tree->topLevelItem(i);
-        check(item->text(0) == rows[i].number && item->text(1) == rows[i].text,
-              QStringLiteral("%1: %2 row %3 shows \"%4\" \"%5\"")
-                  .arg(name, QLatin1String(side))
-                  .arg(i)
-                  .arg(item->text(0), item->text(1)));
+        const QString number = model->index(i, 0).data().toString();
+        const QString text = model->index(i, 1).data().toString();
+        check(number == rows[i].number && text == rows[i].text,
+              QStringLiteral("%1: %2 row %3 shows \"%4\" \"%5\"").arg(name, QLatin1String(side)).arg(i).arg(number, text));
     }
 }
 } // namespace
@@ -105,7 +106,46 @@ SearchScenarios::SearchScenarios(TMainForm &form, ScriptedPlatform &platform, co
 
 QStringList SearchScenarios::names()
 {
-    return {QStringLiteral("search"), QStringLiteral("searchcase")};
+    return {QStringLiteral("search"), QStringLiteral("searchcase"), QStringLiteral("search_memory")};
+}
+
+QByteArray SearchScenarios::manyFindsPage()
+{
+    // The letters spread evenly over the line, so that rows show text of either kind.
+    const qsizetype size = MiB;
+    QByteArray line(size, 'x');
+    for (qsizetype i = 0; i < ManyFinds; ++i)
+        line[i * size / ManyFinds] = ManyFindsLetter.at(0).toLatin1();
+    return line + "\r\n";
+}
+
+void SearchScenarios::runManyFinds(const QStringList &wanted, ResultTable &table)
+{
+    const QString name = names()[2];
+    if (!wanted.isEmpty() && !wanted.contains(name))
+        return;
+    const QString path = folder_ + QStringLiteral("search-many.htm");
+    {
+        const QByteArray bytes = manyFindsPage();
+        QFile f(path);
+        check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
+              QStringLiteral("cannot write the page of many finds"));
+    }
+    auto ours = [&]() -> Times { return {MemoryProbe::measureSearch(true, path, ManyFindsLetter, ManyFinds)}; };
+    auto baseline = [&]() -> Times { return {MemoryProbe::measureSearch(false, path, ManyFindsLetter, ManyFinds)}; };
+    const Alternation::Medians m = Alternation::run(runs_, false, ours, baseline);
+    BenchResult r;
+    r.scenario = name;
+    r.sizeMb = 1;
+    r.ours = m.ours[0];
+    r.baseline = m.baseline[0];
+    r.oursRuns = m.oursRuns[0];
+    r.baselineRuns = m.baselineRuns[0];
+    r.memory = true;
+    table.add(r);
+    std::printf("%s: %.1f MiB above the open page for %d finds (budget 200 MiB), the bare tree widget %.1f MiB\n",
+                qPrintable(name), r.ours, ManyFinds, r.baseline);
+    std::fflush(stdout);
 }
 
 QByteArray SearchScenarios::page(int sizeMb, int occurrences)

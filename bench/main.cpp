@@ -209,7 +209,7 @@ int main(int argc, char *argv[])
         if (!runsGiven)
             runs = 3;
         // The memory figure is measured in processes of its own, outside callgrind.
-        if (only.contains(QStringLiteral("memory")))
+        if (only.contains(QStringLiteral("memory")) || only.contains(QStringLiteral("search_memory")))
             return usage();
     }
     if (sizes.isEmpty())

@@ -4,6 +4,7 @@
 #include "FuzzInput.h"
 
 #include "app/DocumentFile.h"
+#include "editing/BodyTag.h"
 #include "editing/ColorAttribute.h"
 #include "editing/ColorCommands.h"
 #include "editing/EditContext.h"
@@ -276,14 +277,15 @@ void unindent(const Setup &s)
     FUZZ_CHECK(r.box.selectedText() == selected);
 }
 
-int bodyLine(const QString &text)
+// Whether pos lies inside a comment that is closed after it; only asked of texts without
+// TITLE, SCRIPT or STYLE and without quotes before pos, which would hide a comment's start.
+bool insideComment(const QString &text, qsizetype pos)
 {
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        if (asciiUpper(lines[i]).contains(QStringLiteral("<BODY")))
-            return i;
-    }
-    return -1;
+    const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), pos);
+    if (open < 0 || open + 4 > pos)
+        return false;
+    const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
+    return close >= 0 && close + 3 > pos;
 }
 
 void backgroundColour(const Setup &s)
@@ -303,19 +305,31 @@ void backgroundColour(const Setup &s)
         return;
     }
     const QString html = htmlOf(*s.colour);
-    const int line = bodyLine(s.text);
-    if (line < 0) {
+    const std::optional<BodyTag::Span> span = BodyTag::find(s.text);
+    if (!span) {
         FUZZ_CHECK(middle(s, r.text()) == inTagCase(QStringLiteral("<BODY BGCOLOR=\"") + html + QStringLiteral("\">"), s.tagCase));
         undoRestores(r, s.text);
         return;
     }
-    // The BODY line is rewritten in place, outside the undo snapshot.
-    onlyLinesChanged(s.text, r.text(), line, line);
+    // A start tag, outside comments.
+    const QString upper = asciiUpper(s.text);
+    FUZZ_CHECK(QStringView(upper).mid(span->start, 5) == u"<BODY");
+    FUZZ_CHECK(span->start + 5 == upper.size() || upper[span->start + 5].unicode() <= 32 || upper[span->start + 5] == u'>');
+    FUZZ_CHECK(span->end >= span->start + 5 && span->end <= s.text.size());
+    const QStringView before = QStringView(upper).left(span->start);
+    if (!upper.contains(QStringLiteral("<TITLE")) && !upper.contains(QStringLiteral("<SCRIPT"))
+        && !upper.contains(QStringLiteral("<STYLE")) && !before.contains(u'"') && !before.contains(u'\''))
+        FUZZ_CHECK(!insideComment(s.text, span->start));
+    // The BODY tag is rewritten in place, outside the undo snapshot; the rest stays.
     FUZZ_CHECK(!r.snapshot.isHeld());
-    if (r.text() == s.text)
+    const QString now = r.text();
+    const qsizetype tail = s.text.size() - span->end;
+    FUZZ_CHECK(QStringView(now).left(span->start) == QStringView(s.text).left(span->start));
+    FUZZ_CHECK(now.size() >= span->start + tail && QStringView(now).right(tail) == QStringView(s.text).right(tail));
+    if (now == s.text)
         return;
-    const QString rewritten = r.text().split(QLatin1Char('\n')).at(line);
-    FUZZ_CHECK(asciiUpper(rewritten).contains(QStringLiteral("<BODY")));
+    const QString rewritten = now.mid(span->start, now.size() - span->start - tail);
+    FUZZ_CHECK(asciiUpper(rewritten).startsWith(QStringLiteral("<BODY")));
     FUZZ_CHECK(rewritten.contains(html));
     // Once no picture is left, the same colour again changes nothing more.
     if (asciiUpper(rewritten).contains(QStringLiteral("BACKGROUND")))

@@ -2,7 +2,9 @@
 //   The lookups built at load time agree with walking the lines, for every key the file holds;
 //   every line read as the text before the caret gives entries that fit its request;
 //   Add, Delete and Update (chosen by the control bits, on names taken from the file) keep
-//   their promises and never change the working copy when they report no change.
+//   their promises and never change the working copy when they report no change; a tag
+//   added is a tag name (no blanks, "<", ">" or "/", not TAGS), and nothing Shift-JIS cannot
+//   hold ever gets into the working copy.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 
@@ -85,10 +87,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         switch ((control >> (2 * (i % 4))) & 3) {
         case 0:
         case 3: {
+            if (i % 4 == 3) {
+                FUZZ_CHECK(!editor.add(name + QChar(0x00E9)));
+                FUZZ_CHECK(editor.lines() == before && editor.names() == listed);
+            }
             const bool added = editor.add(name);
             if (!added) {
                 FUZZ_CHECK(editor.lines() == before && editor.names() == listed);
             } else {
+                QString upper;
+                for (const QString &n : editor.names()) {
+                    if (!listed.contains(n))
+                        upper = n;
+                }
+                FUZZ_CHECK(!upper.isEmpty());
+                FUZZ_CHECK(upper != QStringLiteral("TAGS") && !upper.contains(QLatin1Char('<'))
+                           && !upper.contains(QLatin1Char('>')) && !upper.contains(QLatin1Char('/')));
+                for (QChar c : upper)
+                    FUZZ_CHECK(c.unicode() > 32 && !c.isSpace());
                 FUZZ_CHECK(editor.names().size() == listed.size() + 1);
                 FUZZ_CHECK(editor.lines().size() >= 5 && editor.lines().first() == QStringLiteral("<TAGS>"));
                 FUZZ_CHECK(editor.lines().constLast().startsWith(QStringLiteral("</")));
@@ -104,14 +120,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 2: {
-            const QStringList options = editor.update(name, lines.mid(i, 3).join(QLatin1Char('\n')));
-            for (const QString &o : options)
+            QString text = lines.mid(i, 3).join(QLatin1Char('\n'));
+            if (i % 2)
+                text += QChar(0x00E9);
+            const std::optional<QStringList> options = editor.update(name, text);
+            if (!options)
+                FUZZ_CHECK(editor.lines() == before);
+            for (const QString &o : options.value_or(QStringList()))
                 FUZZ_CHECK(!o.isEmpty() && o == TagDictionaryEditor::trimmed(o));
             break;
         }
         }
         for (const auto &n : editor.notices())
             FUZZ_CHECK(!n.text().isEmpty());
+        for (const QString &line : editor.lines())
+            FUZZ_CHECK(TagDictionaryEditor::unencodable(line).isEmpty());
     }
     return 0;
 }

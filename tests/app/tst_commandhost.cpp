@@ -73,6 +73,18 @@ private Q_SLOTS:
         fx.form().FileNewClick();
         fx.form().refreshEnabling();
         QCOMPARE(runs, 1);
+
+        // A new entry at the address of one that went is not taken as built.
+        alignas(QAction) unsigned char place[sizeof(QAction)];
+        auto *old = new (place) QAction(QStringLiteral("&1 old"), menu);
+        host.bindAction(old, [&] { ++runs; }, CommandNeed::Document);
+        const bool oldBuilt = fx.form().isBuilt(old);
+        old->~QAction();
+        auto *reused = new (place) QAction(QStringLiteral("&1 new"), menu);
+        const bool reusedBuilt = fx.form().isBuilt(reused);
+        reused->~QAction();
+        QVERIFY(oldBuilt);
+        QVERIFY(!reusedBuilt);
     }
 
     void documentsAsAGroupSeesThem()

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void rewriteChangesOnlyTheBodyLine();
     void rewriteKeepsTheSelectionInPlace();
     void firstBodyLineOnly();
+    void bodyTagOutsideCommentsValuesAndTheTextOfTitleScriptAndStyle();
+    void bodyTagOverSeveralLines();
     void noBodyInsertsANewTag_data();
     void noBodyInsertsANewTag();
     void unchangedRewriteTouchesNothing();
@@ -185,6 +187,59 @@ void TestBodyColor::firstBodyLineOnly()
     QCOMPARE(BodyTag::findBodyLine(box), 0);
     BodyTag::SetBodyBackgroundColor(ctx, White);
     QCOMPARE(box.text(), QStringLiteral("<body BGCOLOR=\"#FFFFFF\">\n<BODY BGCOLOR=\"#000000\">"));
+}
+
+void TestBodyColor::bodyTagOutsideCommentsValuesAndTheTextOfTitleScriptAndStyle()
+{
+    const QString before = QStringLiteral("<HTML><HEAD><TITLE>The <BODY BGCOLOR=\"#000000\"> tag</TITLE>\n"
+                                          "<!-- <body bgcolor=\"#000000\"> -->\n"
+                                          "<META NAME=\"x\" CONTENT=\"<body bgcolor='#000000'>\">\n"
+                                          "<script>\nvar s = '<BODY>';\n</script><STYLE>\n<body></STYLE>\n"
+                                          "</HEAD><BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#102030\">\n</BODY>");
+    StringEditBox box(before);
+    UndoSnapshot snapshot;
+    EditContext ctx{box, snapshot, 1};
+    QCOMPARE(BodyTag::findBodyLine(box), 7);
+    Dialog dialog;
+    dialog.answer = Red;
+    ColorCommands::backgroundColor(ctx, dialog.chooser());
+    QCOMPARE(dialog.preset, std::optional<RgbColor>(RgbColor{16, 32, 48}));
+    QCOMPARE(box.text(), QString(before).replace(QStringLiteral("#102030"), QStringLiteral("#FF0000")));
+
+    // Only those: a comment or title never closed, and other tags, hide nothing.
+    for (const QString &open : {QStringLiteral("<!-- "), QStringLiteral("<TITLE>"), QStringLiteral("<P TITLE=\"")}) {
+        box.setWholeText(open + QStringLiteral("\n<BODY>"));
+        QCOMPARE(BodyTag::SetBodyBackgroundColor(ctx, White), BodyTag::Result::Rewritten);
+        QCOMPARE(box.text(), open + QStringLiteral("\n<BODY BGCOLOR=\"#FFFFFF\">"));
+    }
+    // No BODY tag outside them: a new one at the caret.
+    box.setWholeText(QStringLiteral("<!-- <BODY> -->\n"));
+    box.setSelection(box.length(), 0);
+    QCOMPARE(BodyTag::SetBodyBackgroundColor(ctx, White), BodyTag::Result::Inserted);
+    QCOMPARE(box.text(), QStringLiteral("<!-- <BODY> -->\n<BODY BGCOLOR=\"#FFFFFF\">"));
+}
+
+void TestBodyColor::bodyTagOverSeveralLines()
+{
+    const QString before = QStringLiteral("<HTML>\n<BODY\n  TEXT=\"#FFFFFF\"\n  BGCOLOR=\"#000000\"\n  class=\"x\">\n<P>");
+    StringEditBox box(before);
+    UndoSnapshot snapshot;
+    EditContext ctx{box, snapshot, 1};
+    QCOMPARE(BodyTag::findBodyLine(box), 1);
+    Dialog dialog;
+    dialog.answer = Red;
+    ColorCommands::backgroundColor(ctx, dialog.chooser());
+    QCOMPARE(dialog.preset, std::optional<RgbColor>(RgbColor{0, 0, 0}));
+    QCOMPARE(box.text(), QString(before).replace(QStringLiteral("#000000"), QStringLiteral("#FF0000")));
+
+    // A picture on a later line of the tag is replaced there; nothing after the tag is touched.
+    box.setWholeText(QStringLiteral("<BODY TEXT=\"#FFFFFF\"\n\tBACKGROUND=\"bg.gif\">\n<IMG BACKGROUND=\"a\">"));
+    QCOMPARE(BodyTag::SetBodyBackgroundColor(ctx, White), BodyTag::Result::Rewritten);
+    QCOMPARE(box.text(), QStringLiteral("<BODY TEXT=\"#FFFFFF\"\n\tBGCOLOR=\"#FFFFFF\">\n<IMG BACKGROUND=\"a\">"));
+    // A quote left open ends the tag at its line's end.
+    box.setWholeText(QStringLiteral("<BODY CLASS=\"x\n<P BGCOLOR=\"#000000\">"));
+    QCOMPARE(BodyTag::SetBodyBackgroundColor(ctx, White), BodyTag::Result::Rewritten);
+    QCOMPARE(box.text(), QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\" CLASS=\"x\n<P BGCOLOR=\"#000000\">"));
 }
 
 void TestBodyColor::noBodyInsertsANewTag_data()

@@ -66,16 +66,17 @@ QList<SearchHit> DocumentSearch::findAll(QStringView text, const QString &keywor
         SearchHit hit;
         hit.line = line;
         hit.column = int(pos - lineStart);
-        hit.text = text.mid(shownFrom, std::min<qsizetype>(lineEnd - shownFrom, RowTextLimit)).toString();
-        hits.append(std::move(hit));
+        hit.from = shownFrom;
+        hit.length = int(std::min<qsizetype>(lineEnd - shownFrom, RowTextLimit));
+        hits.append(hit);
         previousEnd = pos + key.size();
         from = previousEnd;
     }
     return hits;
 }
 
-QString DocumentSearch::keywordFromSelection(const QString &selection)
+QString DocumentSearch::firstLine(const QString &text)
 {
-    const auto end = std::find_if(selection.begin(), selection.end(), isLineBreak);
-    return selection.left(end - selection.begin());
+    const auto end = std::find_if(text.begin(), text.end(), isLineBreak);
+    return text.left(end - text.begin());
 }

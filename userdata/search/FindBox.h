@@ -5,9 +5,8 @@
 #include <QDialog>
 #include <QList>
 
-#include <utility>
-
-class QTreeWidget;
+class QTreeView;
+class SearchResults;
 
 namespace Ui {
 class TFindBox;
@@ -22,10 +21,11 @@ public:
     explicit TFindBox(QWidget *parent = nullptr);
     ~TFindBox() override;
 
-    void setResults(const QList<SearchHit> &hits, int keywordLength);
+    // text: the text searched, which the rows show.
+    void setResults(const QString &text, QList<SearchHit> hits, int keywordLength);
     int rowCount() const;
     int keywordLength() const { return keywordLength_; }
-    QTreeWidget *listView() const;
+    QTreeView *listView() const;
 
     void OkBtnClick();
     void CloseBtnClick();
@@ -39,8 +39,6 @@ Q_SIGNALS:
 
 private:
     Ui::TFindBox *ui;
+    SearchResults *results_;
     int keywordLength_ = 0;
-    // Line and column of each row, in list order (the list is never sorted): a hundred
-    // thousand rows would otherwise carry two item data entries each.
-    QList<std::pair<int, int>> places_;
 };

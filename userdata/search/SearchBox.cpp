@@ -1,5 +1,7 @@
 #include "userdata/search/SearchBox.h"
 
+#include "userdata/search/DocumentSearch.h"
+
 #include "ui_SearchBox.h"
 
 TSearchBox::TSearchBox(QWidget *parent) : QDialog(parent), ui(new Ui::TSearchBox)
@@ -21,7 +23,8 @@ void TSearchBox::setKeyword(const QString &keyword)
 
 QString TSearchBox::keyword() const
 {
-    return ui->KeywordCombo->currentText();
+    // Text pasted into the field may hold several lines; the search is line by line.
+    return DocumentSearch::firstLine(ui->KeywordCombo->currentText());
 }
 
 void TSearchBox::setHistory(const QStringList &entries)
@@ -52,6 +55,9 @@ QComboBox *TSearchBox::keywordCombo() const
 
 void TSearchBox::StartBtnClick()
 {
+    // The field shows what is searched for.
+    if (keyword() != ui->KeywordCombo->currentText())
+        ui->KeywordCombo->setEditText(keyword());
     if (search_ && search_(*this))
         accept();
 }

@@ -24,6 +24,7 @@ public:
     ~TSearchBox() override;
 
     void setKeyword(const QString &keyword);
+    // The field's first line.
     QString keyword() const;
     // The history entries, most recent first; the keyword typed stays as it is.
     void setHistory(const QStringList &entries);

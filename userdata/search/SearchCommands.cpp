@@ -49,7 +49,7 @@ void SearchCommands::SearchFindClick()
     IEditBox *document = &host_.editContext().box;
     TSearchBox dialog(host_.window());
     if (document->selLength() > 0)
-        dialog.setKeyword(DocumentSearch::keywordFromSelection(document->selectedText()));
+        dialog.setKeyword(DocumentSearch::firstLine(document->selectedText()));
     dialog.setHistory(SearchHistory::load(ProfileStore(host_.settingsPath())));
     dialog.setSearch([this, document](TSearchBox &d) { return startSearch(d, document); });
     host_.place(&dialog, Placement::UpperThird);
@@ -66,7 +66,8 @@ bool SearchCommands::startSearch(TSearchBox &dialog, IEditBox *document)
     }
     dialog.setHistory(history);
 
-    const QList<SearchHit> hits = DocumentSearch::findAll(document->text(), keyword, dialog.caseSensitive());
+    const QString text = document->text();
+    QList<SearchHit> hits = DocumentSearch::findAll(text, keyword, dialog.caseSensitive());
     if (hits.isEmpty()) {
         Platform::instance().message(&dialog, Platform::MessageKind::Information, Messages::InfoTitle, NotFound,
                                      Platform::Buttons::Ok, dialog.pos());
@@ -74,7 +75,7 @@ bool SearchCommands::startSearch(TSearchBox &dialog, IEditBox *document)
     }
 
     auto *results = new TFindBox(host_.window());
-    results->setResults(hits, int(keyword.size()));
+    results->setResults(text, std::move(hits), int(keyword.size()));
     const ProfileStore ini(host_.settingsPath());
     placeSized(host_.window(), results,
                QSize(ini.readInteger(FindSection, WidthKey, 300), ini.readInteger(FindSection, HeightKey, 200)));

@@ -1,6 +1,7 @@
 #include "userdata/search/SearchHistory.h"
 
 #include "platform/ProfileStore.h"
+#include "platform/ProfileText.h"
 
 namespace {
 const QString Section = QStringLiteral("Find");
@@ -34,11 +35,13 @@ QStringList SearchHistory::withKeyword(const QString &keyword, const QStringList
 
 bool SearchHistory::save(ProfileStore &ini, const QStringList &entries)
 {
-    if (!ini.writeInteger(Section, CountKey, int(entries.size())))
-        return false;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!ini.writeString(Section, QString::number(i), entries.at(i)))
-            return false;
-    }
-    return true;
+    // One replacement of the file, keys before Count: an entry that cannot be written
+    // leaves the file as it was instead of a Count that promises keys not there.
+    return ini.update([&entries](ProfileText &text, QString *error) {
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (!text.setValue(Section, QString::number(i), entries.at(i), error))
+                return false;
+        }
+        return text.setValue(Section, CountKey, QString::number(entries.size()), error);
+    });
 }

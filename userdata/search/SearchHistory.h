@@ -14,6 +14,7 @@ public:
     // The list after searching for keyword: empty entries dropped, the last earlier copy
     // of the keyword (compared exactly) removed, the keyword put first.
     static QStringList withKeyword(const QString &keyword, const QStringList &entries);
-    // Writes Count and the entries; false when a write failed.
+    // Writes the entries and Count in one atomic update; false, with the file unchanged,
+    // when one of them cannot be written.
     static bool save(ProfileStore &ini, const QStringList &entries);
 };

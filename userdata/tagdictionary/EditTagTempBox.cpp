@@ -95,8 +95,9 @@ void TEditTagTempBox::UpdateBtnClick()
     const QString name = selectedTag();
     if (name.isEmpty() || ui->OptionEditor->toPlainText().isEmpty())
         return;
-    const QStringList options = editor_.update(name, ui->OptionEditor->toPlainText());
-    ui->OptionEditor->setPlainText(options.join(QLatin1Char('\n')));
+    // Refused text stays in the box for the user to mend.
+    if (const std::optional<QStringList> options = editor_.update(name, ui->OptionEditor->toPlainText()))
+        ui->OptionEditor->setPlainText(options->join(QLatin1Char('\n')));
     showNotices();
 }
 

@@ -1,6 +1,7 @@
 #include "userdata/tagdictionary/TagDictionaryEditor.h"
 
 #include "editing/AsciiCase.h"
+#include "platform/Cp932Codec.h"
 
 #include <algorithm>
 
@@ -16,6 +17,17 @@ QString closing(const QString &name)
 {
     return QStringLiteral("</") + name + QLatin1Char('>');
 }
+
+// A name that would make its own markers unreadable: a blank splits the tag name when
+// completing, and "<", ">" or "/" would make "<NAME>" read as another marker.
+bool breaksMarkers(QStringView name)
+{
+    for (QChar c : name) {
+        if (c.unicode() <= 32 || c.isSpace() || c == u'<' || c == u'>' || c == u'/')
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QString TagDictionaryEditor::Notice::text() const
@@ -26,6 +38,16 @@ QString TagDictionaryEditor::Notice::text() const
     case Kind::Duplicate:
         return QLatin1Char('"') + subject + QStringLiteral("\" を追加しようとしました。\r\n\r\nこのタグはすでに登録されています。");
     case Kind::DeleteFailed: return QLatin1Char('"') + subject + QStringLiteral("\" の削除に失敗しました。");
+    case Kind::EmptyName: return QStringLiteral("追加するタグ名を入力してください。");
+    case Kind::ReservedName:
+        return QLatin1Char('"') + subject
+               + QStringLiteral("\" はタグ一覧の目印に使われているため、タグとして追加できません。");
+    case Kind::NotATagName:
+        return QLatin1Char('"') + subject
+               + QStringLiteral("\" はタグ名として追加できません。\r\n\r\n空白、「<」「>」「/」を含まない名前を入力してください。");
+    case Kind::Unencodable:
+        return QStringLiteral("Shift-JIS で保存できない文字「") + subject
+               + QStringLiteral("」が含まれています。\r\n\r\nこの文字を除いてから、もう一度お試しください。");
     }
     return {};
 }
@@ -47,6 +69,25 @@ QString TagDictionaryEditor::trimmed(QStringView text)
     while (e > b && text.at(e - 1).unicode() <= 32)
         --e;
     return text.mid(b, e - b).toString();
+}
+
+QString TagDictionaryEditor::unencodable(QStringView text)
+{
+    int count = 0;
+    Cp932Codec::encode(text, &count);
+    if (count == 0)
+        return QString();
+    QString found;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QStringView c = text.mid(i, n);
+        int bad = 0;
+        Cp932Codec::encode(c, &bad);
+        if (bad > 0 && !found.contains(c))
+            found += c;
+        i += n;
+    }
+    return found;
 }
 
 void TagDictionaryEditor::sortNames(QStringList &names)
@@ -116,8 +157,23 @@ bool TagDictionaryEditor::add(const QString &typed)
     notices_.clear();
     const QString name = AsciiCase::upper(trimmed(typed));
     // An empty name would write the markers "<>" and "</>".
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        notices_.append({Notice::Kind::EmptyName, {}, {}});
         return false;
+    }
+    // A block named TAGS would be taken for the tag list.
+    if (name == Tags) {
+        notices_.append({Notice::Kind::ReservedName, name, {}});
+        return false;
+    }
+    if (breaksMarkers(name)) {
+        notices_.append({Notice::Kind::NotATagName, name, {}});
+        return false;
+    }
+    if (const QString bad = unencodable(name); !bad.isEmpty()) {
+        notices_.append({Notice::Kind::Unencodable, bad, {}});
+        return false;
+    }
     if (names_.contains(name)) {
         notices_.append({Notice::Kind::Duplicate, name, {}});
         return false;
@@ -165,11 +221,16 @@ bool TagDictionaryEditor::remove(const QString &selected)
     return true;
 }
 
-QStringList TagDictionaryEditor::update(const QString &name, const QString &text)
+std::optional<QStringList> TagDictionaryEditor::update(const QString &name, const QString &text)
 {
     notices_.clear();
     if (text.isEmpty())
-        return {};
+        return std::nullopt;
+    // Saved, they would come back as "?".
+    if (const QString bad = unencodable(text); !bad.isEmpty()) {
+        notices_.append({Notice::Kind::Unencodable, bad, {}});
+        return std::nullopt;
+    }
     QStringList options;
     const auto parts = QStringView(text).split(QLatin1Char('\n'));
     for (QStringView part : parts) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 // The dictionary editor's working copy of Template.tag and its operations. Here a
 // block's marker lines are whole lines, compared without regard to the case of ASCII
 // letters; the closing line is the first one after the opening line.
@@ -20,6 +22,10 @@ public:
             NotFound,     // a block to remove is missing; subject is its opening line
             Duplicate,    // the tag to add is listed; subject is its name
             DeleteFailed, // no tag list to delete from; subject is the name
+            EmptyName,    // nothing to add but blanks
+            ReservedName, // the name of the tag list's own markers; subject is the name
+            NotATagName,  // blanks, "<", ">" or "/" in the name; subject is the name
+            Unencodable,  // characters Template.tag (Shift-JIS) cannot hold; subject lists them
         };
         Kind kind;
         QString subject;
@@ -43,8 +49,9 @@ public:
     // name: the selected entry. False when the working copy did not change; the name stays listed then.
     bool remove(const QString &name);
     // Replaces the attribute block of name by the lines of text, trimmed, upper-cased, without
-    // empty ones and sorted; gives those lines (for the option box), or nothing when text is empty.
-    QStringList update(const QString &name, const QString &text);
+    // empty ones and sorted; gives those lines (for the option box), or nothing when text is
+    // empty or refused (characters the file cannot hold), the working copy unchanged then.
+    std::optional<QStringList> update(const QString &name, const QString &text);
 
     // First line at or after from equal to line without regard to ASCII case; -1 if none.
     qsizetype find(QStringView line, qsizetype from = 0) const;
@@ -53,6 +60,8 @@ public:
     static void sortNames(QStringList &names);
     // Blanks and control characters off both ends.
     static QString trimmed(QStringView text);
+    // The characters of text that Shift-JIS cannot hold, each once, in order.
+    static QString unencodable(QStringView text);
 
 private:
     enum class Found { Whole, NoOpening, NoClosing };

@@ -1,6 +1,7 @@
 #include "wizards/pageinfo/PageInfoMarkup.h"
 
 #include "editing/AsciiCase.h"
+#include "editing/BodyTag.h"
 #include "editing/EditContext.h"
 #include "editing/IEditBox.h"
 #include "editing/RangeEdit.h"
@@ -39,7 +40,8 @@ qsizetype tagEnd(QStringView line, qsizetype from)
     qsizetype i = from;
     for (const TagAttributes::Attribute &a : attributes)
         i = std::max(i, attributeEnd(a));
-    while (i < line.size() && isBlank(line[i]))
+    // After the last attribute only blanks and stray "=" the attributes pass over can stand.
+    while (i < line.size() && (isBlank(line[i]) || line[i] == QLatin1Char('=')))
         ++i;
     if (i < line.size() && line[i] == QLatin1Char('>'))
         return i + 1;
@@ -51,36 +53,46 @@ MetaTag findMeta(const QStringList &lines, const std::function<bool(QStringView)
     static const QString open = QStringLiteral("<META");
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
-        qsizetype p = AsciiCase::indexOf(line, open);
+        qsizetype p = PageInfoMarkup::startTagIn(line, open);
         while (p >= 0) {
             const qsizetype end = tagEnd(line, p + open.size());
             if (matches(QStringView(line).mid(p, end - p)))
                 return {i, p, end};
-            p = AsciiCase::indexOf(line, open, p + open.size());
+            // Past the whole tag: a quoted value may hold text that looks like a tag.
+            const qsizetype next = PageInfoMarkup::startTagIn(QStringView(line).mid(end), open);
+            p = next < 0 ? -1 : end + next;
         }
     }
     return {};
 }
 
+// The value of an attribute of a tag as written between its quotes (or unquoted).
+QString valueOf(QStringView tag, QStringView upperName)
+{
+    const QList<TagAttributes::Attribute> attributes = TagAttributes::parse(tag, 5);
+    const TagAttributes::Attribute *a = TagAttributes::find(attributes, upperName);
+    if (!a || a->valueStart < 0)
+        return QString();
+    return tag.mid(a->valueStart, a->valueEnd - a->valueStart).toString();
+}
+
 // The CONTENT value of a META tag as written between its quotes.
 QString contentOf(QStringView tag)
 {
-    const QList<TagAttributes::Attribute> attributes = TagAttributes::parse(tag, 5);
-    const TagAttributes::Attribute *content = TagAttributes::find(attributes, u"CONTENT");
-    if (!content || content->valueStart < 0)
-        return QString();
-    return tag.mid(content->valueStart, content->valueEnd - content->valueStart).toString();
+    return valueOf(tag, u"CONTENT");
 }
 
-bool has(QStringView text, QStringView pattern) { return AsciiCase::contains(text, pattern); }
-
-bool isAuthorMeta(QStringView tag) { return has(tag, u"<META NAME=") && has(tag, u"AUTHOR"); }
-// The tag read is the tag written, so that an unchanged value is found where it was read.
-bool isKeywordsMeta(QStringView tag) { return has(tag, u"NAME") && has(tag, u"KEYWORDS"); }
-bool isSoftwareMeta(QStringView tag)
+// A META tag is known by the value of its NAME attribute, any letter case, blanks around
+// it ignored: a word elsewhere in the tag (keywords that say "author") does not count.
+bool named(QStringView tag, QStringView upperName)
 {
-    return has(tag, u"<META NAME=") && (has(tag, u"EDITOR") || has(tag, u"GENERATOR"));
+    const QString name = valueOf(tag, u"NAME");
+    return AsciiCase::upper(QStringView(name).trimmed()) == upperName;
 }
+
+bool isAuthorMeta(QStringView tag) { return named(tag, u"AUTHOR"); }
+bool isKeywordsMeta(QStringView tag) { return named(tag, u"KEYWORDS"); }
+bool isSoftwareMeta(QStringView tag) { return named(tag, u"EDITOR") || named(tag, u"GENERATOR"); }
 
 int firstContaining(const QStringList &lines, QStringView pattern)
 {
@@ -112,7 +124,8 @@ const QString BodyOpen = QStringLiteral("<BODY");
 // The BODY start tag at open with the managed attributes set to values: those equal
 // to what is written stay as they are, others are rewritten in place or removed,
 // and new ones follow the tag's last attribute. Everything else on the line stays.
-QString rewriteBody(const QString &line, qsizetype open, const PageInfoMarkup::BodyValues &values, int tagCase)
+QString rewriteBody(const QString &line, qsizetype open, qsizetype end, const PageInfoMarkup::BodyValues &values,
+                    int tagCase)
 {
     struct Edit
     {
@@ -121,7 +134,7 @@ QString rewriteBody(const QString &line, qsizetype open, const PageInfoMarkup::B
         QString text;
     };
     const qsizetype afterName = open + BodyOpen.size();
-    const QList<TagAttributes::Attribute> attributes = TagAttributes::parse(line, afterName);
+    const QList<TagAttributes::Attribute> attributes = TagAttributes::parse(QStringView(line).left(end), afterName);
     qsizetype insertAt = afterName;
     for (const TagAttributes::Attribute &a : attributes)
         insertAt = std::max(insertAt, attributeEnd(a));
@@ -138,12 +151,12 @@ QString rewriteBody(const QString &line, qsizetype open, const PageInfoMarkup::B
                          + attributeValue(*value) + QLatin1Char('"');
             continue;
         }
-        const qsizetype end = attributeEnd(*a);
+        const qsizetype attributeStop = attributeEnd(*a);
         if (!value) {
             qsizetype start = a->nameStart;
             while (start > afterName && isBlank(line[start - 1]))
                 --start;
-            edits.append({start, end - start, QString()});
+            edits.append({start, attributeStop - start, QString()});
             continue;
         }
         const QString written = a->valueStart < 0 ? QString() : line.mid(a->valueStart, a->valueEnd - a->valueStart);
@@ -158,7 +171,7 @@ QString rewriteBody(const QString &line, qsizetype open, const PageInfoMarkup::B
             edits.append({a->valueStart, a->valueEnd - a->valueStart, v});
         } else {
             // Unquoted, without a value or with no closing quote: written anew, the name as it was.
-            edits.append({a->nameStart, end - a->nameStart,
+            edits.append({a->nameStart, attributeStop - a->nameStart,
                           line.mid(a->nameStart, a->name.size()) + QStringLiteral("=\"") + attributeValue(*value)
                               + QLatin1Char('"')});
         }
@@ -172,6 +185,42 @@ QString rewriteBody(const QString &line, qsizetype open, const PageInfoMarkup::B
     for (const Edit &e : std::as_const(edits))
         result.replace(e.start, e.length, e.text);
     return result;
+}
+
+// The page's BODY tag in the lines: the lines it spans, and where it starts and ends in
+// the text of those lines joined with line breaks.
+struct BodyPlace
+{
+    int first = -1;
+    int last = -1;
+    qsizetype start = 0;
+    qsizetype end = 0;
+    QString text(const QStringList &lines) const { return lines.mid(first, last - first + 1).join(QLatin1Char('\n')); }
+};
+
+BodyPlace findBody(const QStringList &lines)
+{
+    const std::optional<BodyTag::Span> span = BodyTag::find(lines.join(QLatin1Char('\n')));
+    BodyPlace b;
+    if (!span)
+        return b;
+    qsizetype lineStart = 0;
+    qsizetype firstStart = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const qsizetype lineEnd = lineStart + lines[i].size();
+        if (b.first < 0 && span->start <= lineEnd) {
+            b.first = i;
+            firstStart = lineStart;
+        }
+        if (b.first >= 0 && span->end <= lineEnd) {
+            b.last = i;
+            break;
+        }
+        lineStart = lineEnd + 1;
+    }
+    b.start = span->start - firstStart;
+    b.end = span->end - firstStart;
+    return b;
 }
 
 } // namespace
@@ -219,11 +268,11 @@ PageInfoMarkup::PageInfo PageInfoMarkup::read(const QStringList &lines)
     if (keywords.line >= 0)
         info.keywords = contentOf(QStringView(lines[keywords.line]).mid(keywords.start, keywords.end - keywords.start));
 
-    const int bodyLine = firstStartTag(lines, BodyOpen);
-    if (bodyLine >= 0) {
-        const QString &line = lines[bodyLine];
-        const qsizetype open = startTagIn(line, BodyOpen);
-        const QList<TagAttributes::Attribute> attributes = TagAttributes::parse(line, open + BodyOpen.size());
+    const BodyPlace body = findBody(lines);
+    if (body.first >= 0) {
+        const QString line = body.text(lines);
+        const QList<TagAttributes::Attribute> attributes =
+            TagAttributes::parse(QStringView(line).left(body.end), body.start + BodyOpen.size());
         for (int item = 0; item < BodyItemCount; ++item) {
             if (const TagAttributes::Attribute *a = TagAttributes::find(attributes, bodyAttributeName(item)))
                 info.body[item] = a->valueStart < 0 ? QString() : line.mid(a->valueStart, a->valueEnd - a->valueStart);
@@ -249,10 +298,44 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
     auto cased = [tagCase](QStringView s) { return AsciiCase::forSetting(s, tagCase); };
     QStringList w = lines;
 
+    // The BODY tag first, as the page has it: a TITLE or HEAD line added below could
+    // otherwise close an element left open above it and hide the tag.
+    const BodyPlace body = findBody(w);
+    if (body.first >= 0) {
+        // A tag over several lines is rewritten as one; removing an attribute may join lines.
+        const QString tag = body.text(w);
+        const QString rewritten = rewriteBody(tag, body.start, body.end, fields.body, tagCase);
+        if (rewritten != tag) {
+            w.remove(body.first, body.last - body.first + 1);
+            const QStringList pieces = rewritten.split(QLatin1Char('\n'));
+            for (qsizetype i = 0; i < pieces.size(); ++i)
+                w.insert(body.first + i, pieces[i]);
+        }
+    }
+
     if (firstStartTag(w, u"<HTML") < 0)
         w.prepend(cased(u"<HTML>"));
-    if (firstContaining(w, u"</BODY>") < 0)
-        w.append(cased(u"</BODY>"));
+    if (firstContaining(w, u"</BODY>") < 0) {
+        // Before the page's end tag: the last "</HTML>", on a line of its own when it
+        // starts its line, else just before it on its line.
+        int htmlEnd = -1;
+        for (int i = int(w.size()) - 1; i >= 0 && htmlEnd < 0; --i) {
+            if (AsciiCase::contains(w[i], u"</HTML>"))
+                htmlEnd = i;
+        }
+        if (htmlEnd < 0) {
+            w.append(cased(u"</BODY>"));
+        } else {
+            QString &line = w[htmlEnd];
+            qsizetype at = AsciiCase::indexOf(line, u"</HTML>");
+            for (qsizetype next = at; next >= 0; next = AsciiCase::indexOf(line, u"</HTML>", next + 1))
+                at = next;
+            if (QStringView(line).left(at).trimmed().isEmpty())
+                w.insert(htmlEnd, cased(u"</BODY>"));
+            else
+                line.insert(at, cased(u"</BODY>"));
+        }
+    }
     if (firstContaining(w, u"</HTML>") < 0)
         w.append(cased(u"</HTML>"));
 
@@ -317,10 +400,7 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
         }
     }
 
-    const int bodyLine = firstStartTag(w, BodyOpen);
-    if (bodyLine >= 0) {
-        w[bodyLine] = rewriteBody(w[bodyLine], startTagIn(w[bodyLine], BodyOpen), fields.body, tagCase);
-    } else {
+    if (body.first < 0) {
         const int headEnd = firstContaining(w, u"</HEAD>");
         if (headEnd >= 0) {
             QString tag = cased(BodyOpen);

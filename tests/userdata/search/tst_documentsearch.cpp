@@ -4,8 +4,16 @@
 #include "userdata/search/JumpScan.h"
 #include "userdata/search/SearchHistory.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+QString row(QStringView text, const SearchHit &hit)
+{
+    return DocumentSearch::rowText(text, hit).toString();
+}
+} // namespace
 
 class TestDocumentSearch : public QObject
 {
@@ -19,21 +27,22 @@ private Q_SLOTS:
         // Two characters before the find, to the line's end.
         QCOMPARE(hits[0].line, 0);
         QCOMPARE(hits[0].column, 4);
-        QCOMPARE(hits[0].text, QStringLiteral("cd<B>x</B>"));
+        QCOMPARE(row(text, hits[0]), QStringLiteral("cd<B>x</B>"));
         // At the line start: the whole line; the second find right after it on the same
         // line shows from the end of the first, which is less than two characters back.
         QCOMPARE(hits[1].line, 1);
         QCOMPARE(hits[1].column, 0);
-        QCOMPARE(hits[1].text, QStringLiteral("<B>start<B>"));
+        QCOMPARE(row(text, hits[1]), QStringLiteral("<B>start<B>"));
         QCOMPARE(hits[2].line, 1);
         QCOMPARE(hits[2].column, 8);
-        QCOMPARE(hits[2].text, QStringLiteral("rt<B>"));
+        QCOMPARE(row(text, hits[2]), QStringLiteral("rt<B>"));
 
-        const QList<SearchHit> close = DocumentSearch::findAll(QStringLiteral("aXaXbX"), QStringLiteral("X"), true);
+        const QString closeText = QStringLiteral("aXaXbX");
+        const QList<SearchHit> close = DocumentSearch::findAll(closeText, QStringLiteral("X"), true);
         QCOMPARE(close.size(), 3);
-        QCOMPARE(close[1].text, QStringLiteral("aXbX")); // from the end of the first find
+        QCOMPARE(row(closeText, close[1]), QStringLiteral("aXbX")); // from the end of the first find
         QCOMPARE(close[2].column, 5);
-        QCOMPARE(close[2].text, QStringLiteral("bX"));
+        QCOMPARE(row(closeText, close[2]), QStringLiteral("bX"));
     }
 
     void caseBlindOnlyForSingleByteLetters()
@@ -45,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(blind[0].line, 0);
         QCOMPARE(blind[1].line, 1);
         // The row shows the document's own text, not the upper-cased copy.
-        QCOMPARE(blind[1].text, QStringLiteral("<b>two</b>"));
+        QCOMPARE(row(text, blind[1]), QStringLiteral("<b>two</b>"));
         // Full-width letters keep their case.
         QCOMPARE(DocumentSearch::findAll(text, QStringLiteral("ｂｂ"), false).size(), 1);
     }
@@ -56,7 +65,7 @@ private Q_SLOTS:
         const QList<SearchHit> hits = DocumentSearch::findAll(text, QStringLiteral("日本"), false);
         QCOMPARE(hits.size(), 3);
         QCOMPARE(hits[1].column, 7);
-        QCOMPARE(hits[1].text, QStringLiteral("章、日本語"));
+        QCOMPARE(row(text, hits[1]), QStringLiteral("章、日本語"));
         QCOMPARE(hits[2].line, 1);
         QCOMPARE(hits[2].column, 5); // the first character takes two units
         // Half of a pair never starts a find.
@@ -70,9 +79,9 @@ private Q_SLOTS:
         QVERIFY(DocumentSearch::findAll(QStringLiteral("abc\n\n"), QString(), true).isEmpty());
         QVERIFY(DocumentSearch::findAll(QStringLiteral("abc\ndef"), QStringLiteral("c\nd"), true).isEmpty());
         QVERIFY(DocumentSearch::findAll(QString(), QStringLiteral("a"), false).isEmpty());
-        QCOMPARE(DocumentSearch::keywordFromSelection(QStringLiteral("first\nsecond")), QStringLiteral("first"));
-        QCOMPARE(DocumentSearch::keywordFromSelection(QStringLiteral("one\x2029two")), QStringLiteral("one"));
-        QCOMPARE(DocumentSearch::keywordFromSelection(QStringLiteral("word")), QStringLiteral("word"));
+        QCOMPARE(DocumentSearch::firstLine(QStringLiteral("first\nsecond")), QStringLiteral("first"));
+        QCOMPARE(DocumentSearch::firstLine(QStringLiteral("one\x2029two")), QStringLiteral("one"));
+        QCOMPARE(DocumentSearch::firstLine(QStringLiteral("word")), QStringLiteral("word"));
     }
 
     void caseBlindPassesOverLettersThatFoldOnlyInUnicode()
@@ -100,7 +109,7 @@ private Q_SLOTS:
                 QCOMPARE(hits[0].column, int(pad.size() + kelvin.size()));
                 QCOMPARE(hits[1].line, 1);
                 QCOMPARE(hits[1].column, int(longS.size() + wide.size() + 1));
-                QVERIFY(hits[1].text.endsWith(key.left(1) + upper.mid(1)));
+                QVERIFY(row(text, hits[1]).endsWith(key.left(1) + upper.mid(1)));
             }
         }
     }
@@ -111,13 +120,14 @@ private Q_SLOTS:
         const QList<SearchHit> hits = DocumentSearch::findAll(text, QStringLiteral("key"), false);
         QCOMPARE(hits.size(), 1);
         QCOMPARE(hits[0].column, 500);
-        QCOMPARE(hits[0].text.size(), DocumentSearch::RowTextLimit);
-        QVERIFY(hits[0].text.startsWith(QStringLiteral("xxKEYyy")));
+        QCOMPARE(row(text, hits[0]).size(), DocumentSearch::RowTextLimit);
+        QVERIFY(row(text, hits[0]).startsWith(QStringLiteral("xxKEYyy")));
         // Many finds on one line stay bounded too.
-        const QList<SearchHit> many = DocumentSearch::findAll(QString(10000, QLatin1Char('a')), QStringLiteral("a"), true);
+        const QString letters(10000, QLatin1Char('a'));
+        const QList<SearchHit> many = DocumentSearch::findAll(letters, QStringLiteral("a"), true);
         QCOMPARE(many.size(), 10000);
-        QCOMPARE(many[9999].text, QStringLiteral("a"));
-        QCOMPARE(many[5000].text.size(), DocumentSearch::RowTextLimit);
+        QCOMPARE(row(letters, many[9999]), QStringLiteral("a"));
+        QCOMPARE(row(letters, many[5000]).size(), DocumentSearch::RowTextLimit);
     }
 
     void commentJumpList()
@@ -175,6 +185,32 @@ private Q_SLOTS:
         QCOMPARE(ini.readInteger(QStringLiteral("Find"), QStringLiteral("Width"), 0), 420);
         QVERIFY(SearchHistory::save(ini, {QStringLiteral("only")}));
         QCOMPARE(SearchHistory::load(ini), QStringList{QStringLiteral("only")});
+    }
+
+    void historyWrittenWholeOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("TW.ini"));
+        const QByteArray before = "[Find]\r\nCount=2\r\n0=b\r\n1=a\r\nWidth=420\r\n";
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(before) == before.size());
+        }
+        ProfileStore ini(path);
+        // An entry the file cannot hold, in the middle: nothing is written, not even Count.
+        for (const QString &bad : {QStringLiteral("smile \U0001F600"), QStringLiteral("two\nlines")}) {
+            QVERIFY(!SearchHistory::save(ini, {QStringLiteral("new"), bad, QStringLiteral("b"), QStringLiteral("a")}));
+            QVERIFY(!ini.lastError().isEmpty());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
+        }
+        QCOMPARE(SearchHistory::load(ini), (QStringList{QStringLiteral("b"), QStringLiteral("a")}));
+        // A good list replaces the keys and Count in place.
+        QVERIFY(SearchHistory::save(ini, {QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("a")}));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("[Find]\r\nCount=3\r\n0=c\r\n1=b\r\nWidth=420\r\n2=a\r\n"));
     }
 };
 

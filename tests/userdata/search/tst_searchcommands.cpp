@@ -10,11 +10,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -63,10 +67,21 @@ QList<TFindBox *> resultWindows(TMainForm &form)
     return form.findChildren<TFindBox *>();
 }
 
+// Chooses the row with a click and jumps with the Jump button, as the user does.
 void jumpToRow(TFindBox *results, int row)
 {
-    results->listView()->setCurrentItem(results->listView()->topLevelItem(row));
-    results->findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
+    QTreeView *list = results->listView();
+    // The line number's cell: the text's column may be wider than the window.
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("OkBtn")), Qt::LeftButton);
+}
+
+// What the list shows in a cell.
+QString cell(TFindBox *results, int row, int column)
+{
+    return results->listView()->model()->index(row, column).data().toString();
 }
 
 QString selected(TMainForm &form)
@@ -98,8 +113,10 @@ private Q_SLOTS:
         QVERIFY(results->isVisible());
         QCOMPARE(results->windowTitle(), QStringLiteral("FindBox"));
         QCOMPARE(results->rowCount(), 2);
-        QCOMPARE(results->listView()->topLevelItem(0)->text(0), QStringLiteral("2"));
-        QCOMPARE(results->listView()->topLevelItem(1)->text(1), QStringLiteral("d <B>BOLD</B>"));
+        QCOMPARE(cell(results, 0, 0), QStringLiteral("2"));
+        QCOMPARE(cell(results, 1, 1), QStringLiteral("d <B>BOLD</B>"));
+        QCOMPARE(results->listView()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("行番号"));
+        QCOMPARE(results->listView()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("見つかった文"));
         QCOMPARE(results->size(), QSize(300, 200));
 
         jumpToRow(results, 1);
@@ -149,6 +166,52 @@ private Q_SLOTS:
         trigger(fx.form(), "SearchFind");
         QCOMPARE(fourth.history, (QStringList{QStringLiteral("html"), QStringLiteral("nowhere")}));
         QVERIFY(fourth.stayedOpen);
+    }
+
+    void keywordPastedOverSeveralLinesIsCutAtTheFirst()
+    {
+        const QByteArray settings = "[Find]\r\nCount=1\r\n0=html\r\n";
+        ShellFixture fx(settings);
+        fx.form().OpenDocument(fx.writeFile(QStringLiteral("a.htm"), Page.toLatin1()));
+        // Pasted with Ctrl+V into the field, then started with a click.
+        auto pasteAndStart = [&fx](const QString &clip, QString &shown) {
+            fx.platform().dialogScripts.push_back([&fx, clip, &shown](QDialog *d) {
+                auto *box = qobject_cast<TSearchBox *>(d);
+                if (!box)
+                    return int(QDialog::Rejected);
+                d->show();
+                QLineEdit *field = box->keywordCombo()->lineEdit();
+                field->setFocus();
+                QGuiApplication::clipboard()->setText(clip);
+                QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+                QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("StartBtn")), Qt::LeftButton);
+                shown = box->keyword() == box->keywordCombo()->currentText() ? box->keyword() : QStringLiteral("(differs)");
+                if (box->result() != QDialog::Accepted)
+                    box->reject();
+                return box->result();
+            });
+            trigger(fx.form(), "SearchFind");
+        };
+        QString shown;
+        pasteAndStart(QStringLiteral("bold\r\nsecond line\n"), shown);
+        QCOMPARE(shown, QStringLiteral("bold"));
+        QCOMPARE(resultWindows(fx.form()).size(), 1);
+        QCOMPARE(resultWindows(fx.form()).first()->rowCount(), 2);
+        const QString ini = fx.path(QStringLiteral("TW.ini"));
+        const ProfileStore store(ini);
+        QCOMPARE(store.readInteger(QStringLiteral("Find"), QStringLiteral("Count"), 0), 2);
+        QCOMPARE(store.readString(QStringLiteral("Find"), QStringLiteral("0")), QStringLiteral("bold"));
+        QCOMPARE(store.readString(QStringLiteral("Find"), QStringLiteral("1")), QStringLiteral("html"));
+        QVERIFY(!ShellFixture::readFile(ini).contains("second"));
+        QVERIFY(fx.platform().messages.isEmpty());
+
+        // A keyword the file cannot hold: the search goes on, the history file stays whole.
+        const QByteArray written = ShellFixture::readFile(ini);
+        pasteAndStart(QStringLiteral("bold \U0001F600"), shown);
+        QCOMPARE(ShellFixture::readFile(ini), written);
+        QCOMPARE(fx.platform().messages.size(), 2); // settings not saved, then nothing found
+        QCOMPARE(fx.platform().messages.at(0).kind, Platform::MessageKind::Warning);
+        QCOMPARE(fx.platform().messages.at(1).text, QStringLiteral("見つかりませんでした。"));
     }
 
     void jumpGoesToItsOwnDocument()
@@ -271,35 +334,71 @@ private Q_SLOTS:
     void resultColumnsFitTheirRowsAndRowsKeepTheirPlaces()
     {
         // The longest row lies far below the rows Qt's own fit would measure.
-        QList<SearchHit> hits;
+        QStringList lines;
         for (int i = 0; i < 3000; ++i)
-            hits.append(SearchHit{i * 3, i % 7, QStringLiteral("a <b>")});
+            lines << QStringLiteral("plain") << QString(i % 7, QLatin1Char('x')) + QStringLiteral("a <b>") << QString();
         const QString longest = QStringLiteral("<b>") + QString(150, QLatin1Char('W'));
-        hits[2500].text = longest;
+        lines[2500 * 3 + 1] = longest;
+        const QString text = lines.join(QLatin1Char('\n'));
         TFindBox results;
-        results.setResults(hits, 3);
-        QTreeWidget *list = results.listView();
+        results.setResults(text, DocumentSearch::findAll(text, QStringLiteral("<b>"), true), 3);
+        results.show();
+        QCOMPARE(results.rowCount(), 3000);
+        QCOMPARE(cell(&results, 2500, 1), longest);
+        QCOMPARE(cell(&results, 2999, 0), QStringLiteral("8999"));
+        QCOMPARE(cell(&results, 6, 1), QStringLiteral("a <b>"));
+        QTreeView *list = results.listView();
         const QFontMetrics fm(list->font());
         QVERIFY(list->columnWidth(1) >= fm.horizontalAdvance(longest));
-        QVERIFY(list->columnWidth(0) >= fm.horizontalAdvance(QString::number(hits.last().line + 1)));
+        QVERIFY(list->columnWidth(0) >= fm.horizontalAdvance(QStringLiteral("8999")));
         QVERIFY(list->columnWidth(1) >= list->header()->sectionSizeHint(1));
 
-        // A jump gives the row's own line and column, also after the results were replaced.
+        // A jump gives the row's own line and column: by the button, a double click and Return.
         QSignalSpy jumps(&results, &TFindBox::jumpRequested);
-        list->setCurrentItem(list->topLevelItem(2500));
-        results.OkBtnClick();
+        jumpToRow(&results, 2500);
         QCOMPARE(jumps.size(), 1);
-        QCOMPARE(jumps[0], (QList<QVariant>{7500, 2500 % 7, 3}));
-        results.setResults({SearchHit{4, 9, QStringLiteral("xx<p>")}, SearchHit{6, 0, QStringLiteral("<p>")}}, 3);
-        QCOMPARE(results.rowCount(), 2);
-        list->setCurrentItem(list->topLevelItem(1));
-        results.OkBtnClick();
+        QCOMPARE(jumps[0], (QList<QVariant>{7501, 0, 3}));
+        const QModelIndex sixth = list->model()->index(5, 0);
+        list->scrollTo(sixth);
+        // As the window system gives it: the first click's press and release, then the double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(sixth).center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(sixth).center());
         QCOMPARE(jumps.size(), 2);
-        QCOMPARE(jumps[1], (QList<QVariant>{6, 0, 3}));
+        QCOMPARE(jumps[1], (QList<QVariant>{16, 7, 3}));
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(jumps.size(), 3);
+        QCOMPARE(jumps[2], (QList<QVariant>{19, 8, 3}));
         // Nothing chosen, nothing asked.
-        list->clearSelection();
-        results.OkBtnClick();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualRect(list->currentIndex()).center());
+        QVERIFY(list->selectionModel()->selectedRows().isEmpty());
+        QTest::mouseClick(results.findChild<QPushButton *>(QStringLiteral("OkBtn")), Qt::LeftButton);
+        QCOMPARE(jumps.size(), 3);
+    }
+
+    void aMillionFindsOfOneLetter()
+    {
+        // One line of a million letters, each a find: the rows show their text from the page.
+        const QString page = QString(1000000, QLatin1Char('a'));
+        TFindBox results;
+        results.setResults(page, DocumentSearch::findAll(page, QStringLiteral("a"), true), 1);
+        results.resize(300, 200);
+        results.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&results));
+        QCOMPARE(results.rowCount(), 1000000);
+        QCOMPARE(cell(&results, 0, 0), QStringLiteral("1"));
+        QCOMPARE(cell(&results, 0, 1), QString(DocumentSearch::RowTextLimit, QLatin1Char('a')));
+        QCOMPARE(cell(&results, 999999, 1), QStringLiteral("a"));
+        QCOMPARE(cell(&results, 999990, 1), QStringLiteral("aaaaaaaaaa"));
+        QSignalSpy jumps(&results, &TFindBox::jumpRequested);
+        QTreeView *list = results.listView();
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(jumps.size(), 1);
+        QCOMPARE(jumps[0], (QList<QVariant>{0, 999999, 1}));
+        jumpToRow(&results, 123456);
         QCOMPARE(jumps.size(), 2);
+        QCOMPARE(jumps[1], (QList<QVariant>{0, 123456, 1}));
     }
 
     void searchMenuFollowsTheDocuments()

@@ -218,6 +218,58 @@ private Q_SLOTS:
         QCOMPARE(broken.names(), QStringList());
     }
 
+    void addRefusesWhatIsNoTagName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("blanks only") << " \t " << int(Kind::EmptyName) << "追加するタグ名を入力してください。";
+        QTest::newRow("the tag list's marker") << " tags " << int(Kind::ReservedName)
+                                               << "\"TAGS\" はタグ一覧の目印に使われているため、タグとして追加できません。";
+        QTest::newRow("blank inside") << "my tag" << int(Kind::NotATagName)
+                                      << "\"MY TAG\" はタグ名として追加できません。\r\n\r\n空白、「<」「>」「/」を含まない名前を入力してください。";
+        QTest::newRow("full-width blank") << "A\u3000B" << int(Kind::NotATagName) << QString();
+        QTest::newRow("opening bracket") << "<p" << int(Kind::NotATagName) << QString();
+        QTest::newRow("closing bracket") << "p>" << int(Kind::NotATagName) << QString();
+        QTest::newRow("slash") << "/p" << int(Kind::NotATagName) << QString();
+        QTest::newRow("not in Shift-JIS") << "caf\u00e9\U0001F600" << int(Kind::Unencodable)
+                                          << "Shift-JIS で保存できない文字「\u00e9\U0001F600」が含まれています。\r\n\r\n"
+                                             "この文字を除いてから、もう一度お試しください。";
+    }
+    void addRefusesWhatIsNoTagName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        const QStringList before = L("<TAGS>|A|</TAGS>|<A>|</A>");
+        TagDictionaryEditor e(before);
+        QVERIFY(!e.add(typed));
+        QCOMPARE(kinds(e), QList<Kind>{Kind(kind)});
+        if (!text.isEmpty())
+            QCOMPARE(e.notices().first().text(), text);
+        QCOMPARE(e.lines(), before);
+        QCOMPARE(e.names(), L("A"));
+        // Completion still offers the tags afterwards.
+        QCOMPARE(TagDictionary(e.lines()).tagsStartingWith(QStringLiteral("A")), L("A"));
+        // Japanese names Shift-JIS holds are tag names like any other.
+        QVERIFY(e.add(QStringLiteral("見出し")));
+        QCOMPARE(e.names(), L("A|見出し"));
+    }
+
+    void updateRefusesWhatShiftJisCannotHold()
+    {
+        const QStringList before = L("<TAGS>|A|</TAGS>|<A>|HREF=\"\"|</A>");
+        TagDictionaryEditor e(before);
+        QCOMPARE(e.update(QStringLiteral("A"), QStringLiteral("title=\"caf\u00e9 \u00e9\"\nname=\"\"")), std::nullopt);
+        QCOMPARE(kinds(e), QList<Kind>{Kind::Unencodable});
+        QCOMPARE(e.notices().first().subject, QStringLiteral("\u00e9"));
+        QCOMPARE(e.lines(), before);
+        // Japanese text and the file's own undecodable bytes go through.
+        QCOMPARE(e.update(QStringLiteral("A"), QStringLiteral("title=\"題名\"\n") + QChar(Cp932Codec::RawByteFirst)),
+                 std::optional(QStringList{QStringLiteral("TITLE=\"題名\""), QString(QChar(Cp932Codec::RawByteFirst))}));
+        QVERIFY(e.notices().isEmpty());
+    }
+
     void remove()
     {
         TagDictionaryEditor e(L("<TAGS>|A|B|</TAGS>|<A>|HREF|</A>|<B>|</B>"));
@@ -255,13 +307,13 @@ private Q_SLOTS:
     void update()
     {
         TagDictionaryEditor e(L("<TAGS>|A|</TAGS>|<A>|HREF=\"\"|</A>|<B>|</B>"));
-        QCOMPARE(e.update(QStringLiteral("A"), QString()), QStringList());
+        QCOMPARE(e.update(QStringLiteral("A"), QString()), std::nullopt);
         QCOMPARE(e.lines().size(), 8);
         QCOMPARE(e.update(QStringLiteral("A"), QStringLiteral("  target=\"\"\n\n\tname=\"x\"  \nHREF=\"\"\n   ")),
-                 L("HREF=\"\"|NAME=\"X\"|TARGET=\"\""));
+                 std::optional(L("HREF=\"\"|NAME=\"X\"|TARGET=\"\"")));
         QCOMPARE(e.lines(), L("<TAGS>|A|</TAGS>|<B>|</B>|<A>|HREF=\"\"|NAME=\"X\"|TARGET=\"\"|</A>"));
         // A tag whose block is missing gets one, after the warning.
-        QCOMPARE(e.update(QStringLiteral("C"), QStringLiteral("x")), L("X"));
+        QCOMPARE(e.update(QStringLiteral("C"), QStringLiteral("x")), std::optional(L("X")));
         QCOMPARE(kinds(e), QList<Kind>{Kind::NotFound});
         QCOMPARE(e.lines().mid(10), L("<C>|X|</C>"));
         // An open block is left as it is.

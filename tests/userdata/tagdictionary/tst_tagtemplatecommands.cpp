@@ -30,6 +30,18 @@ QStringList entriesOf(QListWidget *list)
 const QByteArray Dictionary = "<TAGS>\r\nA\r\nTABLE\r\nTD\r\nTH\r\n</TAGS>\r\n<A>\r\nHREF=\"\"\r\nNAME=\"\"\r\n</A>\r\n"
                               "<TABLE>\r\nBORDER=\"\"\r\nWIDTH=\"\"\r\n</TABLE>\r\n<TD>\r\n</TD>\r\n<TH>\r\n</TH>\r\n";
 
+// Types text key by key; a character beyond ASCII comes as the text of a key event, as an
+// input method gives it.
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 void selectTag(QDialog *d, const QString &name)
 {
     QListWidget *list = child<QListWidget>(d, "TagListBox");
@@ -313,6 +325,61 @@ private Q_SLOTS:
         QCOMPARE(other->text(), QStringLiteral("<SE"));
         QCOMPARE(fy.platform().unscripted, 0);
         Q_UNUSED(box);
+    }
+
+    void editorRefusesNamesAndCharactersTheFileCannotHold()
+    {
+        ShellFixture fx;
+        start(fx, Dictionary, QStringLiteral("<TA"));
+        fx.platform().messageAnswers = {Platform::Answer::Ok, Platform::Answer::Ok, Platform::Answer::Ok};
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            [&] {
+                d->show();
+                QLineEdit *name = child<QLineEdit>(d, "TagEdit");
+                QPushButton *add = child<QPushButton>(d, "AddBtn");
+                const QStringList listed = entriesOf(child<QListWidget>(d, "TagListBox"));
+                const QStringList before = static_cast<TEditTagTempBox *>(d)->workingCopy();
+                typeText(name, QStringLiteral("tags"));
+                QTest::mouseClick(add, Qt::LeftButton);
+                QCOMPARE(fx.platform().messages.size(), 1);
+                QCOMPARE(fx.platform().messages.at(0).kind, Platform::MessageKind::Warning);
+                QCOMPARE(fx.platform().messages.at(0).topLeft, std::optional<QPoint>(d->pos() + QPoint(20, 30)));
+                QVERIFY(fx.platform().messages.at(0).text.startsWith(QStringLiteral("\"TAGS\" ")));
+
+                QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(name, Qt::Key_Backspace);
+                typeText(name, QStringLiteral("caf\u00e9"));
+                QTest::mouseClick(add, Qt::LeftButton);
+                QCOMPARE(fx.platform().messages.size(), 2);
+                QCOMPARE(fx.platform().messages.at(1).kind, Platform::MessageKind::Warning);
+                QVERIFY(fx.platform().messages.at(1).text.contains(QStringLiteral("「\u00e9」")));
+                QCOMPARE(entriesOf(child<QListWidget>(d, "TagListBox")), listed);
+                QCOMPARE(static_cast<TEditTagTempBox *>(d)->workingCopy(), before);
+
+                // An option the file cannot hold stays in the box to be mended.
+                selectTag(d, QStringLiteral("TD"));
+                QPlainTextEdit *options = child<QPlainTextEdit>(d, "OptionEditor");
+                typeText(options, QStringLiteral("title=\"\u00e9\""));
+                QTest::mouseClick(child<QPushButton>(d, "UpdateBtn"), Qt::LeftButton);
+                QCOMPARE(fx.platform().messages.size(), 3);
+                QCOMPARE(fx.platform().messages.at(2).kind, Platform::MessageKind::Warning);
+                QCOMPARE(options->toPlainText(), QStringLiteral("title=\"\u00e9\""));
+                QCOMPARE(static_cast<TEditTagTempBox *>(d)->workingCopy(), before);
+                QTest::mouseClick(child<QPushButton>(d, "SaveBtn"), Qt::LeftButton);
+            }();
+            return d->result();
+        });
+        action(fx, "ToolEditTagTemplate")->trigger();
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QCOMPARE(ShellFixture::readFile(fx.path(QStringLiteral("Template.tag"))), Dictionary);
+        // Completion offers the tags as before.
+        QStringList offered;
+        fx.platform().dialogScripts.push_back([&](QDialog *d) {
+            offered = entriesOf(child<QListWidget>(d, "ListBox"));
+            return int(QDialog::Rejected);
+        });
+        complete(fx);
+        QCOMPARE(offered, QStringList{QStringLiteral("TABLE")});
     }
 
     void editorMessages()

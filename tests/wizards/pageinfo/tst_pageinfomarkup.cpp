@@ -225,13 +225,116 @@ private Q_SLOTS:
         PI::Fields f;
         f.body[PI::BgColor] = QStringLiteral("#FFFFFF");
         // Without "</HEAD>" there is nowhere the BODY line belongs.
-        QCOMPARE(rebuilt(QStringLiteral("<HTML>\nhello\n</HTML>"), f), (QStringList{"<HTML>", "hello", "</HTML>", "</BODY>"}));
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\nhello\n</HTML>"), f), (QStringList{"<HTML>", "hello", "</BODY>", "</HTML>"}));
         // "<BODYX" is no BODY tag; "<BODY" at the line's end is one.
         const QStringList noBody = rebuilt(QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODYX>"), f);
         QCOMPARE(noBody[3], QString());
         QCOMPARE(noBody[4], QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\">"));
-        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODY\nclass=x>"), f)[3],
-                 QStringLiteral("<BODY BGCOLOR=\"#FFFFFF\""));
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODY\nclass=x>"), f).mid(3, 2),
+                 (QStringList{"<BODY", "class=x BGCOLOR=\"#FFFFFF\">"}));
+    }
+
+    void metaTagsKnownByTheirName()
+    {
+        const QString page = QStringLiteral(
+            "<HTML>\n<HEAD>\n<META NAME=\"keywords\" CONTENT=\"author, editor, generator\">\n"
+            "<meta content=\"Ann\" name=\" Author \">\n<META NAME=\"description\" CONTENT=\"an editor's page\">\n"
+            "</HEAD>\n<BODY>\n</BODY>\n</HTML>");
+        const PI::PageInfo info = PI::read(PI::linesOf(page));
+        QVERIFY(info.authorFound);
+        QCOMPARE(info.author, QStringLiteral("Ann"));
+        QCOMPARE(info.keywords, QStringLiteral("author, editor, generator"));
+
+        // Only the software item: the keywords and the description stay, a line of its own is added.
+        PI::Fields software = PI::unchanged(info);
+        software.software = true;
+        const QStringList result = rebuilt(page, software);
+        QCOMPARE(result, (QStringList{"<HTML>", "<HEAD>", "<META NAME=\"keywords\" CONTENT=\"author, editor, generator\">",
+                                      "<meta content=\"Ann\" name=\" Author \">",
+                                      "<META NAME=\"description\" CONTENT=\"an editor's page\">",
+                                      "<META NAME=\"Editor\" CONTENT=\"Tagwell\">", "</HEAD>", "<BODY>", "</BODY>",
+                                      "</HTML>"}));
+        // A new author replaces the author's tag, not the keywords that name one.
+        PI::Fields author = PI::unchanged(info);
+        author.authorText = QStringLiteral("Bob");
+        QCOMPARE(rebuilt(page, author)[3], QStringLiteral("<META NAME=\"Author\" CONTENT=\"Bob\">"));
+        QCOMPARE(rebuilt(page, author)[2], result[2]);
+        // A word in another attribute or a META tag inside another's value is no NAME.
+        const PI::PageInfo none = PI::read(PI::linesOf(QStringLiteral(
+            "<META CONTENT=\"NAME=author\" HTTP-EQUIV=\"author\">\n"
+            "<META NAME=\"x\" CONTENT=\"<META NAME=keywords CONTENT=k>\">\n<METAX NAME=\"author\">")));
+        QVERIFY(!none.authorFound);
+        QCOMPARE(none.keywords, QString());
+    }
+
+    void bodyEndBeforeTheHtmlEnd()
+    {
+        // On a line of its own before "</HTML>", or just before it on its line.
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<BODY>\ntext\n  </HTML>\n"), PI::Fields()),
+                 (QStringList{"<HTML>", "<BODY>", "text", "</BODY>", "  </HTML>", ""}));
+        QCOMPARE(rebuilt(QStringLiteral("<html><body>text</html>"), PI::Fields(), 0),
+                 (QStringList{"<html><body>text</body></html>"}));
+        // The page's own end: the last "</HTML>".
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<!-- </HTML> -->\n<BODY>\n</HTML>"), PI::Fields()),
+                 (QStringList{"<HTML>", "<!-- </HTML> -->", "<BODY>", "</BODY>", "</HTML>"}));
+    }
+
+    void bodyTagOutsideCommentsAndTheTextOfTitleScriptAndStyle()
+    {
+        const QString page = QStringLiteral(
+            "<HTML>\n<HEAD>\n<TITLE>Using <BODY> well</TITLE>\n<!-- old: <body bgcolor=\"#000000\"> -->\n"
+            "<SCRIPT type=\"text/javascript\">\ndocument.write('<body text=\"#111111\">');\n</SCRIPT>\n"
+            "<style>\nbody { color: red }\n<body></style>\n</HEAD>\n<BODY TEXT=\"#222222\">\n</BODY>\n</HTML>");
+        const PI::PageInfo info = PI::read(PI::linesOf(page));
+        QCOMPARE(info.body[PI::Text], std::optional<QString>("#222222"));
+        QCOMPARE(info.body[PI::BgColor], std::nullopt);
+        PI::Fields f = PI::unchanged(info);
+        f.body[PI::BgColor] = QStringLiteral("#FFFFFF");
+        QStringList expected = PI::linesOf(page);
+        expected[11] = QStringLiteral("<BODY TEXT=\"#222222\" BGCOLOR=\"#FFFFFF\">");
+        QCOMPARE(rebuilt(page, f), expected);
+        QCOMPARE(confirmedUnchanged(page), page);
+
+        // Never closed, a comment or a title hides nothing.
+        QCOMPARE(PI::read(PI::linesOf(QStringLiteral("<!-- <BODY TEXT=\"#333333\">"))).body[PI::Text],
+                 std::optional<QString>("#333333"));
+        QCOMPARE(PI::read(PI::linesOf(QStringLiteral("<TITLE>x\n<BODY TEXT=\"#444444\">"))).body[PI::Text],
+                 std::optional<QString>("#444444"));
+    }
+
+    void malformedMarkupKeepsItsTags()
+    {
+        // A stray "=" before a META tag's ">" does not hide the author's tag after it.
+        const PI::PageInfo info = PI::read(PI::linesOf(QStringLiteral("<META N=x ==><META NAME=\"Author\" CONTENT=\"Ann\">")));
+        QVERIFY(info.authorFound);
+        QCOMPARE(info.author, QStringLiteral("Ann"));
+        // A TITLE left open above the BODY tag: the new title's end tag does not hide the
+        // BODY tag, which is changed in place and not added again.
+        PI::Fields f;
+        f.titleEdited = true;
+        f.title = QStringLiteral("New");
+        f.body[PI::Text] = QStringLiteral("#FFFFFF");
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<TITLE>old\n<BODY TEXT=\"#000000\">\n<HEAD>\n</HEAD>\n</BODY>\n</HTML>"), f),
+                 (QStringList{"<HTML>", "<TITLE>old", "<BODY TEXT=\"#FFFFFF\">", "<HEAD>", "<TITLE>New</TITLE>", "</HEAD>",
+                              "</BODY>", "</HTML>"}));
+    }
+
+    void bodyTagOverSeveralLines()
+    {
+        const QString page = QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODY\n  TEXT=\"#000000\"\n  LINK='#0000FF'\n"
+                                            "  class=\"main\">\n<P>\n</BODY>\n</HTML>");
+        const PI::PageInfo info = PI::read(PI::linesOf(page));
+        QCOMPARE(info.body[PI::Text], std::optional<QString>("#000000"));
+        QCOMPARE(info.body[PI::Link], std::optional<QString>("#0000FF"));
+        QCOMPARE(confirmedUnchanged(page), page);
+        PI::Fields f = PI::unchanged(info);
+        f.body[PI::Text] = std::nullopt;
+        f.body[PI::Link] = QStringLiteral("#FF0000");
+        f.body[PI::BgColor] = QStringLiteral("#FFFFFF");
+        QCOMPARE(rebuilt(page, f),
+                 (QStringList{"<HTML>", "<HEAD>", "</HEAD>", "<BODY", "  LINK='#FF0000'",
+                              "  class=\"main\" BGCOLOR=\"#FFFFFF\">", "<P>", "</BODY>", "</HTML>"}));
+        QCOMPARE(bodyStartTags(rebuiltText(page, f)), 1);
     }
 
     void applyIsOneUndoableChange()
