@@ -93,6 +93,8 @@ public:
     // Every open document's name in tab order; an untitled one as untitledName().
     virtual QStringList documentNames() const = 0;
     virtual int activeDocumentIndex() const = 0;
+    // The active document is written in UTF-8 (with or without a BOM), not Shift-JIS.
+    virtual bool activeDocumentIsUtf8() const = 0;
     virtual IEditBox *documentBox(int index) const = 0;
     // Makes the tab of the document shown; false when no such document is open.
     virtual bool activateDocument(const IEditBox *box) = 0;

@@ -360,6 +360,11 @@ void TMainForm::LayoutStatusBar()
     status_->layout(statusFont_);
 }
 
+bool TMainForm::activeDocumentIsUtf8() const
+{
+    return tabCount() > 0 && docs_->format(activeIndex()).encoding != DocumentEncoding::Encoding::ShiftJis;
+}
+
 QString TMainForm::statusText(int panel) const
 {
     return status_->text(panel);

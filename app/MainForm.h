@@ -139,6 +139,7 @@ public:
     QString activeDocumentName() const override { return ActiveDocumentName(); }
     QStringList documentNames() const override;
     int activeDocumentIndex() const override { return activeIndex(); }
+    bool activeDocumentIsUtf8() const override;
     IEditBox *documentBox(int index) const override;
     bool activateDocument(const IEditBox *box) override;
     void openDocument(const QString &name) override { OpenDocument(name); }

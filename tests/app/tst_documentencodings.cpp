@@ -9,7 +9,10 @@
 #include "ui_MainForm.h"
 
 #include <QInputMethodEvent>
+#include <QComboBox>
+#include <QDialog>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 using Encoding = DocumentEncoding::Encoding;
@@ -377,6 +380,27 @@ private Q_SLOTS:
         QCOMPARE(ShellFixture::readFile(path),
                  "<HTML><HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
                  "</HEAD><BODY>" + Nihongo + "</BODY></HTML>\r\n");
+    }
+
+    // The page information dialog offers the document's own encoding as the charset to declare.
+    void pageInformationDeclaresTheDocumentsCharset()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        f.OpenDocument(fx.writeFile(QStringLiteral("page.html"), "<HTML>\n<HEAD>\n<TITLE>" + Nihongo + "</TITLE>\n</HEAD>\n<BODY>\n</BODY>\n</HTML>\n"));
+        fx.platform().dialogScripts.push_back([](QDialog *d) {
+            auto *charset = d->findChild<QComboBox *>(QStringLiteral("CharsetCombo"));
+            if (!charset || charset->count() != 2 || charset->itemText(1) != QStringLiteral("UTF-8"))
+                return int(QDialog::Rejected);
+            charset->setFocus();
+            QTest::keyClick(charset, Qt::Key_Down);
+            QTest::keyClick(d->findChild<QPushButton *>(QStringLiteral("OkBtn")), Qt::Key_Space);
+            return d->result();
+        });
+        f.findChild<QAction *>(QStringLiteral("HtmlBasic"))->trigger();
+        QVERIFY(fx.platform().dialogScripts.empty());
+        QCOMPARE(f.activeBox()->text(), QStringLiteral("<HTML>\n<HEAD>\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n<TITLE>") +
+                                            QString::fromUtf8(Nihongo) + QStringLiteral("</TITLE>\n</HEAD>\n<BODY>\n</BODY>\n</HTML>\n"));
     }
 
     void settingsChooseDetectionAndNewDocuments()

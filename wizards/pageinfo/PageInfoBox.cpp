@@ -59,6 +59,12 @@ TPageInfoBox::TPageInfoBox(const PageInfoMarkup::PageInfo &info, ColorPicker pic
     ui->AuthorEdit->setText(info.author);
     ui->KeywordChk->setChecked(!info.keywords.isEmpty());
     ui->KeywordEdit->setText(info.keywords);
+    // Nothing, or the document's own encoding.
+    ui->CharsetCombo->clear();
+    ui->CharsetCombo->addItem(QStringLiteral("記入しない"));
+    if (!info.charset.isEmpty())
+        ui->CharsetCombo->addItem(info.charset);
+    ui->CharsetCombo->setEnabled(ui->CharsetCombo->count() > 1);
 
     connect(ui->bgColorChk, &QCheckBox::toggled, this, [this](bool on) {
         ui->SampleLabel->setEnabled(on);
@@ -121,6 +127,8 @@ PageInfoMarkup::Fields TPageInfoBox::fields() const
     f.keywords = ui->KeywordChk->isChecked();
     f.keywordsText = ui->KeywordEdit->text();
     f.software = ui->TWChk->isChecked();
+    if (ui->CharsetCombo->currentIndex() > 0)
+        f.charset = ui->CharsetCombo->currentText();
     // A colour the user left as it was keeps the document's own spelling of it.
     if (ui->bgColorChk->isChecked())
         f.body[PageInfoMarkup::BgColor] = writtenBgColor_ && swatch_ == initialSwatch_ ? *writtenBgColor_ : htmlOf(swatch_);

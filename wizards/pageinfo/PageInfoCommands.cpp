@@ -28,7 +28,8 @@ void PageInfoCommands::run(Placement placement)
     // A short-cut can still arrive while no document is open.
     if (!host_.hasDocument())
         return;
-    const PageInfoMarkup::PageInfo info = PageInfoMarkup::read(PageInfoMarkup::linesOf(host_.editContext().box.text()));
+    PageInfoMarkup::PageInfo info = PageInfoMarkup::read(PageInfoMarkup::linesOf(host_.editContext().box.text()));
+    info.charset = host_.activeDocumentIsUtf8() ? QStringLiteral("UTF-8") : QStringLiteral("Shift_JIS");
     TPageInfoBox box(info, [this](const QColor &initial) { return host_.chooseColor(initial); }, host_.window());
     connect(&box, &TPageInfoBox::helpRequested, &box,
             [&box](const QString &page, const QString &anchor) { HelpTopic::ShowHelpTopic(&box, page, anchor); });

@@ -1,5 +1,7 @@
 #include "wizards/pageinfo/PageInfoMarkup.h"
 
+#include "editing/CharsetDeclaration.h"
+
 #include "editing/AsciiCase.h"
 #include "editing/BodyTag.h"
 #include "editing/EditContext.h"
@@ -339,7 +341,7 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
     if (firstContaining(w, u"</HTML>") < 0)
         w.append(cased(u"</HTML>"));
 
-    if (fields.titleEdited || fields.author || fields.keywords || fields.software) {
+    if (fields.titleEdited || fields.author || fields.keywords || fields.software || !fields.charset.isEmpty()) {
         // Also after a replaced title or META tag that held a frame tag in its text.
         auto ensureHead = [&w, &cased] {
             int head = firstStartTag(w, u"<HEAD");
@@ -392,6 +394,24 @@ QStringList PageInfoMarkup::rebuild(const QStringList &lines, const Fields &fiel
                     cased(u"<META NAME=\"") + QStringLiteral("Keywords\" ") + cased(u"CONTENT=\"")
                         + attributeValue(fields.keywordsText) + QStringLiteral("\">"),
                     fields.keywordsText);
+        }
+        if (!fields.charset.isEmpty()) {
+            // The declaration the head has, whatever its form; else a Content-Type META first
+            // in the head, where browsers look for it.
+            const int headEnd = firstContaining(w, u"</HEAD>");
+            bool declared = false;
+            for (int i = 0; i < headEnd && !declared; ++i) {
+                if (const auto found = CharsetDeclaration::find(w[i])) {
+                    if (found->value != fields.charset)
+                        w[i].replace(found->start, found->length, fields.charset);
+                    declared = true;
+                }
+            }
+            if (!declared) {
+                w.insert(ensureHead() + 1, cased(u"<META HTTP-EQUIV") + QStringLiteral("=\"Content-Type\" ") +
+                                               cased(u"CONTENT=\"") + QStringLiteral("text/html; charset=") +
+                                               fields.charset + QStringLiteral("\">"));
+            }
         }
         if (fields.software) {
             putMeta(isSoftwareMeta,

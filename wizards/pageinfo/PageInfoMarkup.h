@@ -30,6 +30,9 @@ public:
         QString author;
         QString keywords; // a non-empty value checks the keywords item
         BodyValues body;  // each value as written between its quotes
+        // The document's own encoding as a charset ("Shift_JIS", "UTF-8"); the dialog offers
+        // to declare it.
+        QString charset;
     };
     static PageInfo read(const QStringList &lines);
 
@@ -45,6 +48,9 @@ public:
         bool software = false;
         // A value equal to the one written leaves that attribute untouched.
         BodyValues body;
+        // Declared in a Content-Type META (an existing declaration's value is replaced);
+        // empty writes nothing.
+        QString charset;
     };
     // The fields of the dialog confirmed without any change.
     static Fields unchanged(const PageInfo &info);

@@ -52,7 +52,11 @@ private Q_SLOTS:
             [&] {
                 QCOMPARE(d->windowTitle(), QStringLiteral("ページ情報の設定"));
                 QCOMPARE(d->pos(), DialogPlacement::upperThird(f.frameGeometry(), d->frameGeometry().size()));
-                QVERIFY(!child<QComboBox>(d, "CharsetCombo")->isEnabled());
+                QComboBox *charset = child<QComboBox>(d, "CharsetCombo");
+                QVERIFY(charset->isEnabled());
+                QCOMPARE(charset->count(), 2);
+                QCOMPARE(charset->itemText(1), QStringLiteral("Shift_JIS"));
+                QCOMPARE(charset->currentIndex(), 0); // nothing written unless chosen
                 QVERIFY(!child<QComboBox>(d, "LevelCombo")->isEnabled());
                 QCOMPARE(child<QComboBox>(d, "LevelCombo")->count(), 3);
                 QLineEdit *author = child<QLineEdit>(d, "AuthorEdit");

@@ -173,6 +173,26 @@ private Q_SLOTS:
                  QStringLiteral("<META NAME=\"Author\" CONTENT=\"Say &quot;hi&quot;\">"));
     }
 
+    void charsetDeclaredOnceInTheHead()
+    {
+        PI::Fields f;
+        f.charset = QStringLiteral("UTF-8");
+        // None yet: a Content-Type META first in the head, in the tag case.
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<HEAD>\n<TITLE>T</TITLE>\n</HEAD>\n<BODY>\n</BODY>\n</HTML>"), f, 0),
+                 (QStringList{"<HTML>", "<HEAD>", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">",
+                              "<TITLE>T</TITLE>", "</HEAD>", "<BODY>", "</BODY>", "</HTML>"}));
+        // One in any form has its value replaced, the rest of its line kept.
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<HEAD><meta charset='x-sjis'><TITLE>T</TITLE>\n</HEAD>\n<BODY>\n</BODY>\n</HTML>"), f)[1],
+                 QStringLiteral("<HEAD><meta charset='UTF-8'><TITLE>T</TITLE>"));
+        // Already right, or not asked for: the page stays as it is.
+        const QString declared = QStringLiteral("<HTML>\n<HEAD>\n<META CHARSET=\"UTF-8\">\n</HEAD>\n<BODY>\n</BODY>\n</HTML>");
+        QCOMPARE(rebuiltText(declared, f), declared);
+        QCOMPARE(confirmedUnchanged(declared), declared);
+        // One in the body is no declaration of the page.
+        QCOMPARE(rebuilt(QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n<BODY>\n<meta charset=\"x\">\n</BODY>\n</HTML>"), f)[2],
+                 QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">"));
+    }
+
     void bodyTagRewrittenInPlace()
     {
         const QString page = QStringLiteral("<HTML>\n<HEAD>\n</HEAD>\n"
