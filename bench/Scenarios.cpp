@@ -522,19 +522,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
         EditBox *box = openInForm(path);
         box->replaceRange(doc.wordStart, 0, QStringLiteral("<!-- saved -->"));
         const QString basePath = dir_.filePath(QStringLiteral("baseline-%1mb-utf8.html").arg(doc.sizeMb));
-        auto ours = [&]() -> Times {
-            box->setModified(true);
-            QCoreApplication::processEvents();
-            const double t = Alternation::timeMs([&] {
-                form_->FileSaveClick();
-                QCoreApplication::processEvents();
-            });
-            check(!box->isModified(), QStringLiteral("utf8_save: the page is still marked modified"));
-            flushToDisk(path);
-            checkQuiet();
-            qDeleteAll(form_->findChildren<TResultDlg *>());
-            return {t};
-        };
+        auto ours = [&]() -> Times { return {timedSave(box, path, QStringLiteral("utf8_save"))}; };
         auto baseline = [&]() -> Times {
             bool ok = false;
             const double t = Alternation::timeMs([&] {
@@ -770,6 +758,22 @@ void Scenarios::indentLines(const Document &doc, ResultTable &table)
         table.add(figure(QStringLiteral("unindent"), doc.sizeMb, m, 1, std::nullopt, false));
 }
 
+double Scenarios::timedSave(EditBox *box, const QString &path, const QString &scenario)
+{
+    box->setModified(true);
+    QCoreApplication::processEvents();
+    const double t = Alternation::timeMs([&] {
+        form_->FileSaveClick();
+        QCoreApplication::processEvents();
+    });
+    check(!box->isModified(), scenario + QStringLiteral(": the document is still marked modified"));
+    flushToDisk(path);
+    checkQuiet();
+    // The notice closes itself later; it is not wanted piling up over the runs.
+    qDeleteAll(form_->findChildren<TResultDlg *>());
+    return t;
+}
+
 void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &table)
 {
     if (!wanted(QStringLiteral("save")))
@@ -778,20 +782,7 @@ void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &
     box_->replaceRange(doc.wordStart, 0, QStringLiteral("<!-- saved -->"));
     const QString basePath = dir_.filePath(QStringLiteral("baseline-%1mb.html").arg(doc.sizeMb));
 
-    auto ours = [&]() -> Times {
-        box_->setModified(true);
-        QCoreApplication::processEvents();
-        const double t = Alternation::timeMs([&] {
-            form_->FileSaveClick();
-            QCoreApplication::processEvents();
-        });
-        check(!box_->isModified(), QStringLiteral("save: the document is still marked modified"));
-        flushToDisk(editPath);
-        checkQuiet();
-        // The notice closes itself later; it is not wanted piling up over the runs.
-        qDeleteAll(form_->findChildren<TResultDlg *>());
-        return {t};
-    };
+    auto ours = [&]() -> Times { return {timedSave(box_, editPath, QStringLiteral("save"))}; };
     auto baseline = [&]() -> Times {
         bool ok = false;
         const double t = Alternation::timeMs([&] {

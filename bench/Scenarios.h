@@ -51,6 +51,8 @@ private:
     EditBox *openInForm(const QString &path);
     // The page in UTF-8: open, decode, encode and save.
     void utf8(const Document &doc, ResultTable &table);
+    // Our Save of the box's document, timed; its file flushed afterwards, untimed.
+    double timedSave(EditBox *box, const QString &path, const QString &scenario);
     void closeInForm();
     // Fails when the window asked or told the user anything.
     void checkQuiet() const;

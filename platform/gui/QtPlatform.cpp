@@ -188,12 +188,7 @@ int QtPlatform::choose(QWidget *parent, MessageKind kind, const QString &title, 
                        const QStringList &buttons)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(messageText(text));
-    box.setIcon(kind == MessageKind::Information ? QMessageBox::Information
-                : kind == MessageKind::Warning   ? QMessageBox::Warning
-                                                 : QMessageBox::NoIcon);
+    setUpMessage(box, kind, title, text);
     QList<QPushButton *> pushed;
     for (qsizetype i = 0; i < buttons.size(); ++i)
         pushed.append(box.addButton(buttons.at(i), i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
@@ -230,10 +225,8 @@ Platform::Answer QtPlatform::messageOnScreenCentre(QWidget *parent, MessageKind 
     });
 }
 
-Platform::Answer QtPlatform::runMessage(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
-                                        Buttons buttons, const std::function<void(QMessageBox &)> &place)
+void QtPlatform::setUpMessage(QMessageBox &box, MessageKind kind, const QString &title, const QString &text)
 {
-    QMessageBox box(parent);
     box.setWindowTitle(title);
     // Messages name files and quote what the user typed: shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);
@@ -241,6 +234,13 @@ Platform::Answer QtPlatform::runMessage(QWidget *parent, MessageKind kind, const
     box.setIcon(kind == MessageKind::Information ? QMessageBox::Information
                 : kind == MessageKind::Warning   ? QMessageBox::Warning
                                                  : QMessageBox::NoIcon);
+}
+
+Platform::Answer QtPlatform::runMessage(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
+                                        Buttons buttons, const std::function<void(QMessageBox &)> &place)
+{
+    QMessageBox box(parent);
+    setUpMessage(box, kind, title, text);
     QPushButton *yes = nullptr, *no = nullptr, *cancel = nullptr, *ok = nullptr;
     switch (buttons) {
     case Buttons::Ok:

@@ -34,6 +34,8 @@ public:
     static QString messageText(const QString &text);
 
 private:
+    // Title, text as written and icon, as every message box has them.
+    static void setUpMessage(QMessageBox &box, MessageKind kind, const QString &title, const QString &text);
     static Answer runMessage(QWidget *parent, MessageKind kind, const QString &title, const QString &text,
                              Buttons buttons, const std::function<void(QMessageBox &)> &place);
 };
