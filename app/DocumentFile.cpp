@@ -73,8 +73,15 @@ DocumentFile::Loaded DocumentFile::prepare(const QByteArray &bytes, const QStrin
 QByteArray DocumentFile::serialize(QStringView text, Format format, int *unencodable)
 {
     using Encoding = DocumentEncoding::Encoding;
-    if (format.encoding == Encoding::ShiftJis)
-        return Cp932Codec::encode(text, unencodable, Cp932Codec::LineBreaks::CrLf);
+    if (format.encoding == Encoding::ShiftJis) {
+        if (format.lineBreak == DocumentEncoding::LineBreak::CrLf)
+            return Cp932Codec::encode(text, unencodable, Cp932Codec::LineBreaks::CrLf);
+        // LF, as the user chose for this page: the box's line separators become line feeds.
+        QString lines = text.toString();
+        lines.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        lines.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        return Cp932Codec::encode(lines, unencodable, Cp932Codec::LineBreaks::Keep);
+    }
     QByteArray bytes = DocumentEncoding::encodeUtf8(text, format.lineBreak, unencodable);
     if (format.encoding == Encoding::Utf8Bom)
         bytes.prepend(DocumentEncoding::Bom, 3);

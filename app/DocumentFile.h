@@ -23,8 +23,8 @@ public:
     // makes UTF-8 "UTF-8 (BOM)").
     enum class Reading { Detect, AsShiftJis, AsUtf8 };
     static Loaded prepare(const QByteArray &bytes, const QString &tabSpaces, Reading reading = Reading::Detect);
-    // The bytes of a file in the format: Shift-JIS with every line break (also U+2028/U+2029
-    // of the raw text of a text widget) as CR LF, or UTF-8 with the format's line break.
+    // The bytes of a file in the format: Shift-JIS or UTF-8, every line break (also U+2028/U+2029
+    // of the raw text of a text widget in Shift-JIS, U+2029 in UTF-8) as the format's.
     static QByteArray serialize(QStringView text, Format format = {}, int *unencodable = nullptr);
     // The text with every character Shift-JIS cannot hold written as a numeric character
     // reference ("&#x1F600;"), which browsers show as the character.

@@ -222,6 +222,32 @@ private Q_SLOTS:
         QCOMPARE(f.activeBox()->text(), QStringLiteral("<P>\ta</P>\n"));
     }
 
+    // Both ways for text Shift-JIS can hold, line breaks as chosen.
+    void conversionsBothWays()
+    {
+        ShellFixture fx;
+        TMainForm &f = fx.form();
+        const QByteArray utf8 = "<P>" + Nihongo + "\n<P>\tx\n";
+        const QString path = fx.writeFile(QStringLiteral("page.html"), utf8);
+        f.OpenDocument(path);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(pick(f, Qt::Key_S)); // Shift_JIS で保存, LF kept
+        QCOMPARE(f.statusText(4), QStringLiteral("Shift_JIS  LF"));
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ShellFixture::readFile(path), "<P>" + NihongoSjis + "\n<P>\tx\n");
+        QVERIFY(pick(f, Qt::Key_C)); // CRLF
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ShellFixture::readFile(path), "<P>" + NihongoSjis + "\r\n<P>\tx\r\n");
+        // Read again as Shift_JIS, then written as UTF-8: the bytes it started from, in CR LF.
+        QVERIFY(pick(f, Qt::Key_J));
+        QCOMPARE(f.statusText(4), QStringLiteral("Shift_JIS  CRLF"));
+        QVERIFY(pick(f, Qt::Key_8));
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ShellFixture::readFile(path), "<P>" + Nihongo + "\r\n<P>" + f.tabSpaces().toLatin1() + "x\r\n");
+        QVERIFY(fx.platform().messages.isEmpty());
+    }
+
     void characterThatDoesNotFit_data()
     {
         QTest::addColumn<int>("answer");
