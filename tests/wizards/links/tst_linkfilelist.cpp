@@ -37,6 +37,29 @@ class TestLinkFileList : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // A UTF-8 page's links to files with Japanese names resolve against the file system's
+    // names, which are UTF-8 too.
+    void japaneseNamesFromAUtf8Page()
+    {
+        ShellFixture fx;
+        const QString site = subFolder(fx, QStringLiteral("site"));
+        const QByteArray name = "\xE6\x97\xA5\xE6\x9C\xAC.htm"; // 日本.htm
+        fx.writeFile(QStringLiteral("site/") + QString::fromUtf8(name), "<HTML>\n");
+        const QString page = fx.writeFile(QStringLiteral("site/index.htm"),
+                                          "<a href=\"" + name + "\">\xE6\x97\xA5</a>\n<a href=\"\xE6\x9C\xAC.htm\">x</a>\n");
+        fx.form().OpenDocument(page);
+        QCOMPARE(fx.form().statusText(4), QStringLiteral("UTF-8  LF"));
+        runLinkFile(fx.form());
+        QCOMPARE(linkWindows(fx.form()).size(), 1);
+        TLinkBox *box = linkWindows(fx.form()).first();
+        QTRY_VERIFY_WITH_TIMEOUT(box->isComplete(), 20000);
+        QTreeWidget *list = box->fileList();
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(1), QString::fromUtf8(name));
+        QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("あり"));
+        QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("なし"));
+    }
+
     void listsLocalLinksWithExistenceAndOpensPresentOnes()
     {
         ShellFixture fx;
