@@ -6,15 +6,6 @@
 
 #include <QMenu>
 
-namespace {
-
-int readChoice(const SettingsKeys::IntKey &key, const QString &path)
-{
-    return SettingsKeys::readChoice(ProfileStore(path), key);
-}
-
-} // namespace
-
 EncodingOptions::EncodingOptions(CommandHost &host) : QObject(host.window()), host_(host)
 {
     host.bind(QStringLiteral("OptDetectEncoding"), [this] { toggleDetection(); });
@@ -32,8 +23,8 @@ EncodingOptions::EncodingOptions(CommandHost &host) : QObject(host.window()), ho
 
 void EncodingOptions::toggleDetection()
 {
-    const int value = readChoice(SettingsKeys::DetectEncoding, host_.settingsPath()) ? 0 : 1;
     ProfileStore ini(host_.settingsPath());
+    const int value = SettingsKeys::readChoice(ini, SettingsKeys::DetectEncoding) ? 0 : 1;
     host_.settingsWritten(SettingsKeys::write(ini, SettingsKeys::DetectEncoding, value), ini);
     refreshChecks();
 }
@@ -54,13 +45,13 @@ void EncodingOptions::setNewLineBreak(int value)
 
 void EncodingOptions::refreshChecks()
 {
-    const QString path = host_.settingsPath();
-    host_.setItemChecked(QStringLiteral("OptDetectEncoding"), readChoice(SettingsKeys::DetectEncoding, path) == 1);
-    const int encoding = readChoice(SettingsKeys::NewEncoding, path);
+    const ProfileStore ini(host_.settingsPath());
+    host_.setItemChecked(QStringLiteral("OptDetectEncoding"), SettingsKeys::readChoice(ini, SettingsKeys::DetectEncoding) == 1);
+    const int encoding = SettingsKeys::readChoice(ini, SettingsKeys::NewEncoding);
     host_.setItemChecked(QStringLiteral("NewSjis"), encoding == 0);
     host_.setItemChecked(QStringLiteral("NewUtf8"), encoding == 1);
     host_.setItemChecked(QStringLiteral("NewUtf8Bom"), encoding == 2);
-    const int lineBreak = readChoice(SettingsKeys::NewLineBreak, path);
+    const int lineBreak = SettingsKeys::readChoice(ini, SettingsKeys::NewLineBreak);
     host_.setItemChecked(QStringLiteral("NewCrLf"), lineBreak == 0);
     host_.setItemChecked(QStringLiteral("NewLf"), lineBreak == 1);
 }

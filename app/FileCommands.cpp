@@ -62,15 +62,10 @@ void FileCommands::reopenAs(DocumentFile::Reading reading)
 {
     if (!hasPage() || activeName() == DocumentManager::NewPage)
         return;
+    // As closing asks: what is typed is not thrown away unasked.
+    if (!changesSettled())
+        return;
     EditBox *box = tabs_.activeBox();
-    if (box->isModified()) {
-        // As closing asks: what is typed is not thrown away unasked.
-        const Platform::Answer a = tabs_.documentManager().askModified(activeName(), false, tabs_.promptCentre());
-        if (a == Platform::Answer::Cancel)
-            return;
-        if (a == Platform::Answer::Yes && !save(true))
-            return;
-    }
     if (!tabs_.documentManager().load(box, activeName(), host_.tabSpaces(), reading))
         return;
     tabs_.invalidateUndo();
@@ -371,15 +366,20 @@ void FileCommands::closeActive()
     if (!hasPage())
         return;
     const int index = tabs_.activeIndex();
-    if (tabs_.activeBox()->isModified()) {
-        const Platform::Answer a = tabs_.documentManager().askModified(activeName(), false, tabs_.promptCentre());
-        if (a == Platform::Answer::Cancel)
-            return;
-        // A cancelled or failed save keeps the tab and its text.
-        if (a == Platform::Answer::Yes && !save(true))
-            return;
-    }
+    if (!changesSettled())
+        return;
     closePage(index);
+}
+
+bool FileCommands::changesSettled()
+{
+    if (!tabs_.activeBox()->isModified())
+        return true;
+    const Platform::Answer a = tabs_.documentManager().askModified(activeName(), false, tabs_.promptCentre());
+    if (a == Platform::Answer::Cancel)
+        return false;
+    // A cancelled or failed save keeps the tab and its text.
+    return a != Platform::Answer::Yes || save(true);
 }
 
 bool FileCommands::closeWithPrompt()

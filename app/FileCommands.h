@@ -54,6 +54,9 @@ public:
 
 private:
     void closePage(int index);
+    // The active document's changes asked about ("save the changes?"): false when the user
+    // cancels or the save fails, so the caller keeps the text as it is.
+    bool changesSettled();
     bool hasPage() const;
     QString activeName() const;
     // TW.ini's choices: how files are read, and what a new document is written in.

@@ -82,17 +82,25 @@ int reportAbove(qint64 openKiB, qsizetype rows, qsizetype wanted)
     return 0;
 }
 
+// The window shown with the file open in its one tab; false, said on stderr, when it did not open.
+bool showWithDocument(TMainForm &form, const QString &file)
+{
+    form.show();
+    form.OpenDocument(file);
+    if (form.tabCount() != 1 || !form.activeBox()) {
+        std::fprintf(stderr, "memory child: the document did not open\n");
+        return false;
+    }
+    return true;
+}
+
 // The search in the real window: the dialog started, the results window shown and painted.
 int runSearchOurs(const QString &file, const QString &keyword, qsizetype wanted)
 {
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
-    form.OpenDocument(file);
-    if (form.tabCount() != 1 || !form.activeBox()) {
-        std::fprintf(stderr, "memory child: the document did not open\n");
+    if (!showWithDocument(form, file))
         return 2;
-    }
     form.activeBox()->setSelection(0, 0);
     settle(form.activeBox());
     const qint64 openKiB = MemoryProbe::residentKiB();
@@ -189,12 +197,8 @@ int runOurs(const QString &file)
 {
     ScriptedPlatform platform;
     TMainForm form;
-    form.show();
-    form.OpenDocument(file);
-    if (form.tabCount() != 1 || !form.activeBox()) {
-        std::fprintf(stderr, "memory child: the document did not open\n");
+    if (!showWithDocument(form, file))
         return 2;
-    }
     settle(form.activeBox());
     if (!platform.messages.isEmpty() || platform.unscripted > 0) {
         std::fprintf(stderr, "memory child: the window asked or told something\n");

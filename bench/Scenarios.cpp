@@ -336,24 +336,28 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
 }
 
+double Scenarios::timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario)
+{
+    EditBox *box = nullptr;
+    const double t = Alternation::timeMs([&] {
+        form_->OpenDocument(path);
+        box = form_->activeBox();
+        if (box)
+            settle(box);
+    });
+    check(box && form_->tabCount() == 1 && box->length() == length && !box->isModified() &&
+              form_->statusText(4).startsWith(encoding),
+          scenario + QStringLiteral(": the document is not in the box as read"));
+    closeInForm();
+    return t;
+}
+
 void Scenarios::open(const Document &doc, ResultTable &table)
 {
     if (!wanted(QStringLiteral("open")))
         return;
     const int length = int(doc.text.size());
-    auto ours = [&]() -> Times {
-        EditBox *box = nullptr;
-        const double t = Alternation::timeMs([&] {
-            form_->OpenDocument(doc.path);
-            box = form_->activeBox();
-            if (box)
-                settle(box);
-        });
-        check(box && form_->tabCount() == 1 && box->length() == length && !box->isModified(),
-              QStringLiteral("open: the document is not in the box as read"));
-        closeInForm();
-        return {t};
-    };
+    auto ours = [&]() -> Times { return {timedOpen(doc.path, length, QStringLiteral("Shift_JIS"), QStringLiteral("open"))}; };
     auto baseline = [&]() -> Times {
         QPlainTextEdit *box = nullptr;
         const double t = Alternation::timeMs([&] {
@@ -446,19 +450,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
     const int length = int(doc.text.size());
 
     if (open) {
-        auto ours = [&]() -> Times {
-            EditBox *box = nullptr;
-            const double t = Alternation::timeMs([&] {
-                form_->OpenDocument(path);
-                box = form_->activeBox();
-                if (box)
-                    settle(box);
-            });
-            check(box && box->length() == length && form_->statusText(4).startsWith(QStringLiteral("UTF-8")),
-                  QStringLiteral("utf8_open: the page is not in the box as UTF-8"));
-            closeInForm();
-            return {t};
-        };
+        auto ours = [&]() -> Times { return {timedOpen(path, length, QStringLiteral("UTF-8"), QStringLiteral("utf8_open"))}; };
         auto baseline = [&]() -> Times {
             QPlainTextEdit *box = nullptr;
             const double t = Alternation::timeMs([&] {

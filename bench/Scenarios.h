@@ -51,6 +51,9 @@ private:
     EditBox *openInForm(const QString &path);
     // The page in UTF-8: open, decode, encode and save.
     void utf8(const Document &doc, ResultTable &table);
+    // Our Open of the file, timed until the box is painted, checked to hold length characters
+    // in the encoding named, then closed.
+    double timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario);
     // Our Save of the box's document, timed; its file flushed afterwards, untimed.
     double timedSave(EditBox *box, const QString &path, const QString &scenario);
     void closeInForm();

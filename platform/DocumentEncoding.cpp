@@ -131,19 +131,30 @@ bool needsExactDecoding(QStringView text)
     return anyUnit(text, {{0xFFFF, 0xFFFD}, {0xFFFF, 0x2029}, {0xFF80, 0xF780}});
 }
 
-// The first bytes as detect() would judge them alone: false when they cannot be UTF-8.
-bool prefixMayBeUtf8(const uchar *p, qsizetype n)
+// What a pass over bytes finds: all well-formed UTF-8 (a sequence the end cuts off counts as
+// well-formed, with cut set), and whether a complete multi-byte character was among them.
+struct Utf8Scan
 {
+    bool wellFormed = true;
+    bool cut = false;
+    bool multiByte = false;
+};
+
+Utf8Scan scanUtf8(const uchar *p, qsizetype n)
+{
+    Utf8Scan scan;
     qsizetype i = skipAscii(p, 0, n);
     while (i < n) {
         char32_t cp;
-        bool cut = false;
-        const int len = sequenceAt(p + i, n - i, cp, cut);
-        if (len == 0)
-            return cut; // a character cut by the prefix's end may go on after it
+        const int len = sequenceAt(p + i, n - i, cp, scan.cut);
+        if (len == 0) {
+            scan.wellFormed = scan.cut;
+            return scan;
+        }
+        scan.multiByte = true;
         i = skipAscii(p, i + len, n);
     }
-    return true;
+    return scan;
 }
 
 } // namespace
@@ -152,25 +163,15 @@ DocumentEncoding::Encoding DocumentEncoding::detect(QByteArrayView bytes)
 {
     if (bytes.startsWith(QByteArrayView(Bom, 3)))
         return Encoding::Utf8Bom;
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype n = bytes.size();
-    bool multiByte = false;
-    qsizetype i = skipAscii(p, 0, n);
-    while (i < n) {
-        char32_t cp;
-        bool cut = false;
-        const int len = sequenceAt(p + i, n - i, cp, cut);
-        if (len == 0) {
-            if (!cut)
-                return Encoding::ShiftJis;
-            // A character cut off at the very end of the file.
-            return multiByte ? Encoding::Utf8 : Encoding::ShiftJis;
-        }
-        multiByte = true;
-        i = skipAscii(p, i + len, n);
-    }
-    if (multiByte)
+    const Utf8Scan scan = scanUtf8(reinterpret_cast<const uchar *>(bytes.data()), n);
+    if (!scan.wellFormed)
+        return Encoding::ShiftJis;
+    // A character cut off at the very end of the file still leaves a UTF-8 page.
+    if (scan.multiByte)
         return Encoding::Utf8;
+    if (scan.cut)
+        return Encoding::ShiftJis;
     return declaresUtf8(bytes.first(std::min<qsizetype>(n, 1024))) ? Encoding::Utf8 : Encoding::ShiftJis;
 }
 
@@ -182,7 +183,8 @@ DocumentEncoding::Encoding DocumentEncoding::detectAndDecode(QByteArrayView byte
         return Encoding::Utf8Bom;
     }
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    if (bytes.size() > Prefix && prefixMayBeUtf8(p, Prefix)) {
+    // A character cut by the prefix's end may go on after it.
+    if (bytes.size() > Prefix && scanUtf8(p, Prefix).wellFormed) {
         QString fast = QString::fromUtf8(bytes);
         if (!needsExactDecoding(fast)) {
             // Every sequence was valid; fewer characters than bytes means a multi-byte one.
