@@ -1,7 +1,7 @@
 #include "platform/DocumentEncoding.h"
 
 #include <QRegularExpression>
-#include <QStringEncoder>
+#include <algorithm>
 
 #include <cstring>
 #include <initializer_list>
@@ -260,94 +260,94 @@ QString DocumentEncoding::decodeUtf8(QByteArrayView bytes)
 
 namespace {
 
-// A raw byte or a surrogate: characters the encoder writes itself (paired surrogates are
-// let through by its loop).
-bool holdsOwnCharacters(QStringView text)
+// One unit that is not plain ASCII (or a line feed written as CR LF), with its low surrogate
+// when it starts a pair.
+template <bool CrLf>
+inline void encodeUnit(const char16_t *src, qsizetype n, qsizetype &i, uchar *&dst, int &bad)
 {
-    return anyUnit(text, {{0xFF80, 0xF780}, {0xF800, 0xD800}});
+    const char16_t c = src[i++];
+    if (c < 0x80) {
+        if (CrLf && c == u'\n')
+            *dst++ = '\r';
+        *dst++ = uchar(c);
+    } else if (c < 0x800) {
+        *dst++ = uchar(0xC0 | (c >> 6));
+        *dst++ = uchar(0x80 | (c & 0x3F));
+    } else if ((c & 0xF800) == 0xD800) {
+        if (c <= 0xDBFF && i < n && (src[i] & 0xFC00) == 0xDC00) {
+            const char32_t cp = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (src[i++] - 0xDC00);
+            *dst++ = uchar(0xF0 | (cp >> 18));
+            *dst++ = uchar(0x80 | ((cp >> 12) & 0x3F));
+            *dst++ = uchar(0x80 | ((cp >> 6) & 0x3F));
+            *dst++ = uchar(0x80 | (cp & 0x3F));
+        } else {
+            *dst++ = '?';
+            ++bad;
+        }
+    } else if (c == 0x2029) {
+        if (CrLf)
+            *dst++ = '\r';
+        *dst++ = '\n';
+    } else if (isRawByteRange(c)) {
+        *dst++ = uchar(c - RawByteBase);
+    } else {
+        *dst++ = uchar(0xE0 | (c >> 12));
+        *dst++ = uchar(0x80 | ((c >> 6) & 0x3F));
+        *dst++ = uchar(0x80 | (c & 0x3F));
+    }
 }
 
-// Every LF of bytes as CR LF.
-QByteArray withCrLf(const QByteArray &bytes)
+template <bool CrLf>
+uchar *encodeUnits(const char16_t *src, qsizetype n, uchar *dst, int &bad)
 {
-    const qsizetype breaks = bytes.count('\n');
-    if (breaks == 0)
-        return bytes;
-    QByteArray out(bytes.size() + breaks, Qt::Uninitialized);
-    char *dst = out.data();
-    const char *src = bytes.constData();
-    const char *end = src + bytes.size();
-    while (src < end) {
-        const char *lf = static_cast<const char *>(std::memchr(src, '\n', size_t(end - src)));
-        const char *stop = lf ? lf : end;
-        std::memcpy(dst, src, size_t(stop - src));
-        dst += stop - src;
-        if (!lf)
+    qsizetype i = 0;
+    while (i < n) {
+#ifdef __SSE2__
+        // Runs of ASCII eight units at a time; the bytes of a block are stored whole and the
+        // output moves on by its leading ASCII units only.
+        const __m128i high = _mm_set1_epi16(short(0xFF80));
+        while (i + 8 <= n) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+            unsigned ascii = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), _mm_setzero_si128())));
+            if (CrLf)
+                ascii &= ~unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(v, _mm_set1_epi16(short(u'\n')))));
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(dst), _mm_packus_epi16(v, v));
+            if (ascii == 0xFFFF) {
+                dst += 8;
+                i += 8;
+                continue;
+            }
+            const int lead = __builtin_ctz(~ascii) / 2;
+            dst += lead;
+            i += lead;
             break;
-        *dst++ = '\r';
-        *dst++ = '\n';
-        src = lf + 1;
+        }
+        if (i == n)
+            break;
+#endif
+        // The units the block stopped at, and the tail shorter than a block.
+        do
+            encodeUnit<CrLf>(src, n, i, dst, bad);
+        while (i < n && (src[i] >= 0x80 || i + 8 > n));
     }
-    return out;
+    return dst;
 }
 
 } // namespace
 
 QByteArray DocumentEncoding::encodeUtf8(QStringView text, LineBreak lineBreak, int *unencodable)
 {
-    QStringEncoder encoder(QStringEncoder::Utf8);
-    // The common page: the box's paragraph separators made line feeds, Qt's encoder in one
-    // call, and CR added before each LF where the page has CR LF.
-    if (!holdsOwnCharacters(text)) {
-        if (unencodable)
-            *unencodable = 0;
-        QByteArray bytes;
-        if (text.contains(QChar::ParagraphSeparator)) {
-            QString lines = text.toString();
-            lines.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-            bytes = encoder.encode(lines);
-        } else {
-            bytes = encoder.encode(text);
-        }
-        return lineBreak == LineBreak::CrLf ? withCrLf(bytes) : bytes;
-    }
-    QByteArray out;
-    // Three bytes a UTF-16 unit at most (a line break is two, a pair four).
-    out.resize(text.size() * 3);
-    char *dst = out.data();
-    int bad = 0;
-    const QChar *src = text.data();
+    // One pass that writes every unit itself: Qt's encoder would need a scan ahead of it for
+    // the raw bytes, lone surrogates and paragraph separators, and a second pass for CR LF.
+    const char16_t *src = reinterpret_cast<const char16_t *>(text.data());
     const qsizetype n = text.size();
-    qsizetype runStart = 0;
-    auto flush = [&](qsizetype end) {
-        if (end > runStart)
-            dst = encoder.appendToBuffer(dst, QStringView(src + runStart, end - runStart));
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = src[i].unicode();
-        if ((c == u'\n' && lineBreak == LineBreak::CrLf) || c == 0x2029) {
-            flush(i);
-            if (lineBreak == LineBreak::CrLf)
-                *dst++ = '\r';
-            *dst++ = '\n';
-            runStart = i + 1;
-        } else if (isRawByteRange(c)) {
-            flush(i);
-            *dst++ = char(c - RawByteBase);
-            runStart = i + 1;
-        } else if (QChar::isSurrogate(c)) {
-            if (QChar::isHighSurrogate(c) && i + 1 < n && src[i + 1].isLowSurrogate()) {
-                ++i;
-                continue;
-            }
-            flush(i);
-            *dst++ = '?';
-            ++bad;
-            runStart = i + 1;
-        }
-    }
-    flush(n);
-    out.truncate(dst - out.constData());
+    // Three bytes a UTF-16 unit at most (a line break is two, a pair four), and room for the
+    // eight bytes of the last ASCII block.
+    QByteArray out(n * 3 + 8, Qt::Uninitialized);
+    uchar *begin = reinterpret_cast<uchar *>(out.data());
+    int bad = 0;
+    uchar *end = lineBreak == LineBreak::CrLf ? encodeUnits<true>(src, n, begin, bad) : encodeUnits<false>(src, n, begin, bad);
+    out.truncate(end - begin);
     if (unencodable)
         *unencodable = bad;
     return out;

@@ -13,6 +13,8 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTest>
 
 using Encoding = DocumentEncoding::Encoding;
@@ -162,6 +164,32 @@ private Q_SLOTS:
         const QString raw = QStringLiteral("a") + QChar(0x2029) + QStringLiteral("b") + QChar(0xD800);
         QCOMPARE(DocumentEncoding::encodeUtf8(raw, LineBreak::CrLf, &unencodable), QByteArray("a\r\nb?"));
         QCOMPARE(unencodable, 1);
+    }
+
+    // Every character the page can hold, in runs that start at every offset of the encoder's
+    // eight-unit ASCII blocks, encodes as Qt's own encoder writes it, line feeds as asked.
+    void encoderAgreesWithQtsEncoder()
+    {
+        QString text;
+        QRandomGenerator random(7);
+        for (char32_t cp = 1; cp < 0x110000; cp += (cp < 0x10000 ? 1 : 97)) {
+            if ((cp >= 0xD800 && cp <= 0xDFFF) || (cp >= 0xF780 && cp <= 0xF7FF) || cp == 0x2029)
+                continue;
+            text += QString::fromUcs4(&cp, 1);
+            if (random.bounded(5) == 0)
+                text += QStringLiteral("0123456789abcdef\n<P>").left(int(random.bounded(22)));
+        }
+        // The page ends in ASCII, so that for some shift its last block ends at the very end.
+        text += QStringLiteral("</HTML>\n");
+        for (int shift = 0; shift < 9; ++shift) {
+            const QString shifted = QString(shift, QLatin1Char('x')) + text;
+            QStringEncoder qt(QStringEncoder::Utf8);
+            const QByteArray expected = qt.encode(shifted);
+            int unencodable = -1;
+            QCOMPARE(DocumentEncoding::encodeUtf8(shifted, LineBreak::Lf, &unencodable), expected);
+            QCOMPARE(unencodable, 0);
+            QCOMPARE(DocumentEncoding::encodeUtf8(shifted, LineBreak::CrLf), QByteArray(expected).replace("\n", "\r\n"));
+        }
     }
 
     // Through the window: open, look, type, save.
