@@ -2,6 +2,8 @@
 # (scripts/package). The program finds its companion files in ../share/tagwell/ from its
 # bin/ folder and keeps the user's settings in a per-user folder (see ProgramFolder).
 include(GNUInstallDirs)
+# Packaging needs the program, not the tests: cpack installs what is built.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # The picture the software centres show; the README's own screenshot by default.
 set(TAGWELL_SCREENSHOT_URL "https://raw.githubusercontent.com/tagwell/tagwell/main/docs/screenshot.png"
@@ -34,7 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt and system libraries the program links, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: Qt's Japanese texts, a Japanese font.
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the plug-ins that draw the SVG tool
+# button images; Qt's Japanese texts and a Japanese font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "firefox-esr | chromium")
 set(CPACK_STRIP_FILES ON)
