@@ -115,7 +115,8 @@ private Q_SLOTS:
         QFile(root_.path() + QStringLiteral("/run")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess install;
         install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix_});
+        // Stripped: the copy only has to run, and a debug build's symbols would fill the disk.
+        install.start(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix_, QStringLiteral("--strip")});
         QVERIFY(install.waitForFinished(120000));
         QVERIFY2(install.exitCode() == 0, install.readAll().constData());
     }
