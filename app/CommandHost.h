@@ -115,6 +115,8 @@ public:
 
     // ---- settings
     virtual QString programFolder() const = 0;
+    // Where file dialogs start while no home folder is set (ProgramFolder::dialogFolder).
+    virtual QString dialogFolder() const = 0;
     // TW.ini.
     virtual QString settingsPath() const = 0;
     // Every settings write reports here; the first failure of a run is shown to the user.

@@ -227,6 +227,33 @@ void FileCommands::openStartupFiles(const QStringList &arguments)
     }
 }
 
+void FileCommands::openHandedOver(const QStringList &files)
+{
+    DocumentManager &docs = tabs_.documentManager();
+    int last = -1;
+    for (const QString &file : files) {
+        const QString path = QFileInfo(file).absoluteFilePath();
+        if (shortcutFileHandler_ && path.endsWith(QLatin1String(".url"))) {
+            shortcutFileHandler_(path);
+            last = tabs_.activeIndex();
+            continue;
+        }
+        const int open = int(docs.names().indexOf(path));
+        if (open >= 0) {
+            last = open;
+            continue;
+        }
+        const int before = tabs_.tabCount();
+        openDocument(path);
+        if (tabs_.tabCount() > before)
+            last = tabs_.tabCount() - 1;
+    }
+    if (last >= 0 && last < tabs_.tabCount()) {
+        tabs_.selectPageQuietly(last);
+        tabs_.pageChanged();
+    }
+}
+
 QString FileCommands::firstBrowseFolder() const
 {
     if (!hasPage() || tabs_.documentManager().browsed(tabs_.activeIndex()))
@@ -298,7 +325,7 @@ bool FileCommands::saveAs()
     DocumentManager &docs = tabs_.documentManager();
     const QString name = activeName();
     const bool untitled = name == DocumentManager::NewPage;
-    const QString home = SettingsKeys::readHomeFolder(ProfileStore(host_.settingsPath()), host_.programFolder());
+    const QString home = SettingsKeys::readHomeFolder(ProfileStore(host_.settingsPath()), host_.dialogFolder());
     const std::optional<QString> chosen = docs.askSaveAsName(name, home);
     if (!chosen)
         return false;

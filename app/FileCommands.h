@@ -42,6 +42,10 @@ public:
     bool checkNotOpen(const QString &name);
     void openChecked(const QString &name);
     void openStartupFiles(const QStringList &arguments);
+    // Files a later start of the program handed over (absolute paths): opened as the
+    // command line opens them, except that a file already open is only brought forward;
+    // the last of them ends up the active page.
+    void openHandedOver(const QStringList &files);
 
     Platform::FileAnswer runOpenDialog(const QString &folder);
     void setOpenDialogFolder(const QString &folder) { openFolder_ = folder; }

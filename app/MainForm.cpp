@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/AppIcon.h"
 #include "app/CommandGroups.h"
 #include "app/CommandRegistry.h"
 #include "app/DialogPlacement.h"
@@ -68,8 +69,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     ui->setupUi(this);
     setWindowTitle(AppTitle);
     setWindowIconText(AppTitle);
+    setWindowIcon(AppIcon::icon());
 
     programFolder_ = ProgramFolder::path();
+    dialogFolder_ = ProgramFolder::dialogFolder();
     docs_ = new DocumentManager(this, [this](const QString &text) { ShowInfo(text); });
     connect(docs_, &DocumentManager::formatChanged, this, [this](int index) {
         if (index == activeIndex())
@@ -272,7 +275,7 @@ void TMainForm::UpdateToolButtons()
 void TMainForm::LoadSettings()
 {
     ProfileStore ini(iniPath());
-    const StartupSettings s = StartupSettings::load(ini, programFolder_);
+    const StartupSettings s = StartupSettings::load(ini, dialogFolder_);
     files_->setOpenDialogFolder(s.homeFolder);
     tagCase_ = s.tagCase;
     ui->TagUpper->setChecked(tagCase_ == 1);
@@ -444,6 +447,28 @@ bool TMainForm::FormKeyDown(QKeyEvent *event)
 // ---------------------------------------------------------------- documents
 
 void TMainForm::openStartupFiles(const QStringList &arguments) { files_->openStartupFiles(arguments); }
+
+void TMainForm::openHandedOver(const QStringList &files)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        modal->raise();
+    openWhenNoDialog(files);
+}
+
+void TMainForm::openWhenNoDialog(const QStringList &files)
+{
+    // A dialog open over the window works on the active page: the files wait until it closes.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(250, this, [this, files] { openWhenNoDialog(files); });
+        return;
+    }
+    files_->openHandedOver(files);
+}
 void TMainForm::OpenDocument(const QString &name) { files_->openDocument(name); }
 bool TMainForm::CheckNotOpen(const QString &name) { return files_->checkNotOpen(name); }
 void TMainForm::OpenChecked(const QString &name) { files_->openChecked(name); }

@@ -48,6 +48,9 @@ public:
     // The start-up steps that follow the window's creation: the files of the command
     // line, or the start-up file sets when there are none.
     void openStartupFiles(const QStringList &arguments);
+    // Files a later start of the program handed over: opened as tabs, and the window
+    // brought to the front (also when there are none).
+    void openHandedOver(const QStringList &files);
 
     // Documents
     void OpenDocument(const QString &name);
@@ -150,6 +153,7 @@ public:
     void setFirstBrowseUsed() override;
     bool saveIfModified() override { return SaveIfModified(); }
     QString programFolder() const override { return programFolder_; }
+    QString dialogFolder() const override { return dialogFolder_; }
     QString settingsPath() const override { return iniPath(); }
     int tagCase() const override { return tagCase_; }
     int styleCase() const override { return styleCase_; }
@@ -200,6 +204,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void openWhenNoDialog(const QStringList &files);
     bool FormCloseQuery();
     void LoadSettings();
     void applyFonts(const StartupSettings &s);
@@ -215,6 +220,7 @@ private:
     UndoSnapshot undo_;
     EditBox *activeBox_ = nullptr;
     QString programFolder_;
+    QString dialogFolder_;
     QColor memoColor_ = Qt::white;
     QColor editorTextColor_ = Qt::black;
     QFont editorFont_;

@@ -168,7 +168,7 @@ void RecentFiles::HistoryItemClick(QAction *item)
 
 void RecentFiles::OpenHomeClick()
 {
-    const Platform::FileAnswer answer = host_.runOpenDialog(SettingsKeys::readHomeFolder(ProfileStore(host_.settingsPath()), host_.programFolder()));
+    const Platform::FileAnswer answer = host_.runOpenDialog(SettingsKeys::readHomeFolder(ProfileStore(host_.settingsPath()), host_.dialogFolder()));
     if (answer.files.isEmpty())
         return;
     QStringList files;

@@ -35,10 +35,10 @@ bool write(ProfileStore &ini, const TextKey &key, const QString &value)
     return ini.writeString(QString::fromUtf16(key.section), QString::fromUtf16(key.key), value);
 }
 
-QString readHomeFolder(const ProfileStore &ini, const QString &programFolder)
+QString readHomeFolder(const ProfileStore &ini, const QString &defaultFolder)
 {
     const QString path = read(ini, HomeFolder);
-    return path.isEmpty() || path == QString::fromUtf16(NoHomeFolder) ? programFolder : path;
+    return path.isEmpty() || path == QString::fromUtf16(NoHomeFolder) ? defaultFolder : path;
 }
 
 QString readSubBrowser(const ProfileStore &ini)

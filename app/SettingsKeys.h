@@ -87,8 +87,9 @@ inline constexpr IntKey SubBrowserKey{u"Browser", u"SubKey", 8, 0, 10};
 inline constexpr const char16_t *NoHomeFolder = u"No";
 inline constexpr const char16_t *NoSubBrowser = u"No Use";
 
-// The home folder to use: the program folder when none is set ("No" or empty).
-QString readHomeFolder(const ProfileStore &ini, const QString &programFolder);
+// The home folder to use: defaultFolder (the program folder, or an installed copy's
+// documents folder) when none is set ("No" or empty).
+QString readHomeFolder(const ProfileStore &ini, const QString &defaultFolder);
 // The sub browser's path; empty when none is set ("No Use" or empty).
 QString readSubBrowser(const ProfileStore &ini);
 

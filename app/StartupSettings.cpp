@@ -20,12 +20,12 @@ StoredFont readFont(const ProfileStore &ini, const K::IntKey &charset, const K::
 }
 } // namespace
 
-StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &programFolder)
+StartupSettings StartupSettings::load(const ProfileStore &ini, const QString &defaultFolder)
 {
     StartupSettings s;
     // Read first: a later format would convert what follows from here.
     s.version = K::read(ini, K::Version);
-    s.homeFolder = K::readHomeFolder(ini, programFolder);
+    s.homeFolder = K::readHomeFolder(ini, defaultFolder);
     // Any value but 0 means upper case, for the commands and the check marks alike.
     s.tagCase = K::read(ini, K::TagCase) == 0 ? 0 : 1;
     s.styleCase = K::read(ini, K::StyleCase) == 0 ? 0 : 1;

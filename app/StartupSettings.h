@@ -40,7 +40,8 @@ struct StartupSettings
     int previewSubKey = 9;
     QStringList customColors;   // 16 values, "FFFFFFFF" when unset
 
-    static StartupSettings load(const ProfileStore &ini, const QString &programFolder);
+    // defaultFolder: the home folder while none is set (see SettingsKeys::readHomeFolder).
+    static StartupSettings load(const ProfileStore &ini, const QString &defaultFolder);
     // What the window writes back as it closes: this program's version, its place and
     // size (only the top, as -1, when maximized) and its bars; false when a write failed.
     bool saveWindow(ProfileStore &ini) const;

@@ -7,12 +7,12 @@
 
 #include <QFileInfo>
 
-THomeSet::THomeSet(const QString &programFolder, const QString &stored, QWidget *parent)
-    : QDialog(parent), ui(new Ui::THomeSet), programFolder_(programFolder)
+THomeSet::THomeSet(const QString &defaultFolder, const QString &stored, QWidget *parent)
+    : QDialog(parent), ui(new Ui::THomeSet), defaultFolder_(defaultFolder)
 {
     ui->setupUi(this);
     const bool none = stored.isEmpty() || stored == QStringLiteral("No");
-    ui->PathEdit->setText(none ? programFolder : stored);
+    ui->PathEdit->setText(none ? defaultFolder : stored);
     connect(ui->HomeChk, &QCheckBox::clicked, this, &THomeSet::HomeChkClick);
     connect(ui->FindBtn, &QPushButton::clicked, this, &THomeSet::FindBtnClick);
     connect(ui->OkBtn, &QPushButton::clicked, this, &THomeSet::OkBtnClick);
@@ -29,7 +29,7 @@ void THomeSet::HomeChkClick()
 {
     const bool none = ui->HomeChk->isChecked();
     if (none)
-        ui->PathEdit->setText(programFolder_);
+        ui->PathEdit->setText(defaultFolder_);
     ui->PathEdit->setEnabled(!none);
     ui->FindBtn->setEnabled(!none);
     if (!none)
@@ -50,11 +50,11 @@ void THomeSet::OkBtnClick()
         Platform::instance().message(this, Platform::MessageKind::Plain, windowTitle(),
                                      QStringLiteral("指定したフォルダは存在しません。\r\nもう一度指定して下さい。"),
                                      Platform::Buttons::Ok);
-        ui->PathEdit->setText(programFolder_);
+        ui->PathEdit->setText(defaultFolder_);
         ui->PathEdit->setFocus();
         return;
     }
-    chosen_ = SettingsText::sameFolder(path, programFolder_) ? QString() : path;
+    chosen_ = SettingsText::sameFolder(path, defaultFolder_) ? QString() : path;
     accept();
 }
 

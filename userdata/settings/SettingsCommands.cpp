@@ -85,7 +85,7 @@ void SettingsCommands::runColorBox(bool colorPage)
     host_.applyEditorAppearance({dlg.editorFont(), dlg.textColor(), dlg.memoColor(), dlg.pageTabFont(), dlg.statusFont()});
 
     ProfileStore ini(host_.settingsPath());
-    const StartupSettings before = StartupSettings::load(ini, host_.programFolder());
+    const StartupSettings before = StartupSettings::load(ini, host_.dialogFolder());
     bool ok = writeFont(ini, toStore(before.editorFont, dlg.editorFont(), dlg.editorChosen()), K::EditorFont,
                         K::EditorSize, K::EditorStyle, K::EditorCharset);
     ok = K::write(ini, K::EditorColor, storedColor(dlg.textColor())) && ok;
@@ -105,7 +105,7 @@ void SettingsCommands::runColorBox(bool colorPage)
 void SettingsCommands::OptHomeClick()
 {
     const QString stored = K::read(ProfileStore(host_.settingsPath()), K::HomeFolder, QString::fromUtf16(K::NoHomeFolder));
-    THomeSet dlg(host_.programFolder(), stored, host_.window());
+    THomeSet dlg(host_.dialogFolder(), stored, host_.window());
     host_.place(&dlg, Placement::FromWindow, QPoint(150, 100));
     if (Platform::instance().execDialog(&dlg) != QDialog::Accepted)
         return;
