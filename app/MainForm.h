@@ -20,6 +20,7 @@
 
 class CommandRegistry;
 class DocumentManager;
+class DocumentRecovery;
 class EditBox;
 class FileCommands;
 class ProfileStore;
@@ -48,6 +49,9 @@ public:
     // The start-up steps that follow the window's creation: the files of the command
     // line, or the start-up file sets when there are none.
     void openStartupFiles(const QStringList &arguments);
+    // Offers back the unsaved work of a run that did not end cleanly.
+    void offerRecovery();
+    DocumentRecovery &recovery() { return *recovery_; }
 
     // Documents
     void OpenDocument(const QString &name);
@@ -211,6 +215,7 @@ private:
     Ui::TMainForm *ui;
     DocumentManager *docs_ = nullptr;
     FileCommands *files_ = nullptr;
+    DocumentRecovery *recovery_ = nullptr;
     std::unique_ptr<MenuStates> menus_;
     UndoSnapshot undo_;
     EditBox *activeBox_ = nullptr;
