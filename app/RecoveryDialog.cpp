@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 enum Column { Name, Changed, Disk, Action, ColumnCount };
 }
@@ -41,15 +43,20 @@ TRecoveryDialog::TRecoveryDialog(const QList<Entry> &entries, QWidget *parent) :
         list_->setItemWidget(item, Action, action);
         actions_ << action;
     }
-    for (int c = 0; c < ColumnCount; ++c)
+    // A little room beside each column's widest text, and the choices' own width.
+    for (int c = 0; c < ColumnCount; ++c) {
         list_->resizeColumnToContents(c);
+        list_->setColumnWidth(c, list_->columnWidth(c) + fontMetrics().horizontalAdvance(QLatin1Char('M')));
+    }
+    if (!actions_.isEmpty())
+        list_->setColumnWidth(Action, std::max(list_->columnWidth(Action), actions_.first()->sizeHint().width()));
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
     if (!entries.isEmpty())
         list_->setCurrentItem(list_->topLevelItem(0));
     int width = 0;
     for (int c = 0; c < ColumnCount; ++c)
-        width += list_->header()->sectionSizeHint(c);
+        width += list_->columnWidth(c);
     list_->setMinimumWidth(width + 2 * list_->frameWidth() + 24);
     layout->addWidget(list_);
 
