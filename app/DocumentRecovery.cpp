@@ -178,6 +178,8 @@ void DocumentRecovery::offerAtStart()
         }
         if (tabs_.tabCount() > 0)
             tabs_.pageChanged();
+        // The restored documents' old journals gone before another program may claim them.
+        writer_->waitIdle();
     }
     // Journals kept for later wait for the next start.
     folder_.releaseClaimed();
