@@ -377,6 +377,24 @@ private Q_SLOTS:
         QVERIFY(journalsIn(folder).isEmpty());
     }
 
+    // A second window of the same program folder, running beside the first, is offered
+    // nothing of what the first one keeps.
+    void runningProgramsKeepTheirJournals()
+    {
+        ShellFixture fx;
+        TMainForm &first = fx.form();
+        first.OpenDocument(fx.writeFile(QStringLiteral("page.html"), "page\r\n"));
+        QTest::keyClicks(first.activeBox(), QStringLiteral("typed "));
+        QVERIFY(QTest::qWaitFor([&] { return journalsIn(first.recovery().folderPath()).size() == 1; }, 2500));
+        {
+            TMainForm second;
+            second.offerRecovery();
+            QCOMPARE(second.tabCount(), 0);
+            QCOMPARE(fx.platform().unscripted, 0); // no dialog was shown
+        }
+        QCOMPARE(journalsIn(first.recovery().folderPath()).size(), 1);
+    }
+
     // Journals that cannot be read are reported once and set aside; the program starts.
     void unreadableJournalsAreSetAside()
     {
