@@ -122,7 +122,8 @@ void DocumentJournal::flush()
     if (state_ == State::NeedsStart) {
         // The one copy of the whole text; the writer encodes and writes it on its own thread.
         const QString text = doc_->toRawText();
-        writer_.start(path_, meta, text, QDateTime::currentMSecsSinceEpoch(), superseded_);
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        writer_.start(path_, meta, text, superseded_.isEmpty() ? now : supersededTime_, superseded_);
         superseded_.clear();
         written_ = true;
         lastMeta_ = meta;

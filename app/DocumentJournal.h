@@ -36,8 +36,13 @@ public:
     void flush();
     // The document is closing without its changes: no journal is left behind.
     void close();
-    // The document was restored from another journal, which its first write replaces.
-    void supersede(const QString &oldJournal) { superseded_ = oldJournal; }
+    // The document was restored from another journal, which its first write replaces; the
+    // text keeps the time it was last changed.
+    void supersede(const QString &oldJournal, qint64 lastChange)
+    {
+        superseded_ = oldJournal;
+        supersededTime_ = lastChange;
+    }
 
 private:
     enum class State { Clean, NeedsStart, Started };
@@ -62,4 +67,5 @@ private:
     qsizetype sinceStart_ = 0;     // characters journaled since the text was
     QList<JournalRecord::Change> pending_;
     QString superseded_;
+    qint64 supersededTime_ = 0;
 };

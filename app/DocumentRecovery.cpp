@@ -213,7 +213,7 @@ void DocumentRecovery::restore(const Offer &offer)
     tabs_.documentOpened();
     // The old journal goes once this document's own is on disk.
     if (DocumentJournal *journal = journals_.value(box)) {
-        journal->supersede(offer.path);
+        journal->supersede(offer.path, offer.journal.lastChange);
         journal->flush();
     }
 }

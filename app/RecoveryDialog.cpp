@@ -19,8 +19,9 @@ TRecoveryDialog::TRecoveryDialog(const QList<Entry> &entries, QWidget *parent) :
     setObjectName(QStringLiteral("RecoveryDialog"));
     setWindowTitle(QStringLiteral("保存されていない変更の復元"));
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("前回 Tagwell が正しく終了しなかったため、保存されていない変更が残っています。\n"
-                                            "復元した文書は変更ありの状態で開きます。ファイルは保存するまで書き換えられません。"),
+    auto *intro = new QLabel(QStringLiteral("保存されていない変更が残っている文書があります。Tagwell が正しく終了しなかったか、\n"
+                                            "前回「あとで」を選んだ文書です。復元した文書は変更ありの状態で開きます。\n"
+                                            "ファイルは保存するまで書き換えられません。"),
                              this);
     intro->setWordWrap(false);
     layout->addWidget(intro);

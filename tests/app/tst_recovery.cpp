@@ -128,8 +128,9 @@ int editThenWait(const QString &folder)
 // Answers the offer as a user does: the list looked at, then a key or a click.
 struct Offer
 {
-    QStringList rows; // 文書 column
-    QStringList disk; // ディスク上のファイル column
+    QStringList rows;    // 文書 column
+    QStringList changed; // 最終変更 column
+    QStringList disk;    // ディスク上のファイル column
 };
 
 std::function<int(QDialog *)> answer(Offer &seen, std::function<void(QDialog *, QTreeWidget *)> act)
@@ -143,6 +144,7 @@ std::function<int(QDialog *)> answer(Offer &seen, std::function<void(QDialog *, 
             return int(QDialog::Rejected);
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             seen.rows << list->topLevelItem(i)->text(0);
+            seen.changed << list->topLevelItem(i)->text(1);
             seen.disk << list->topLevelItem(i)->text(2);
         }
         act(d, list);
@@ -284,6 +286,7 @@ private Q_SLOTS:
         // The window goes without closing its documents, as when the session ends under it.
         writeFile(three, "changed on disk\r\n");
         fx.restart();
+        QTest::qWait(1100); // a restore in a later second than the last change
 
         Offer seen;
         fx.platform().dialogScripts.push_back(answer(seen, [](QDialog *d, QTreeWidget *list) {
@@ -299,13 +302,16 @@ private Q_SLOTS:
         QCOMPARE(fx.form().documentManager().names(), QStringList{one});
         QCOMPARE(fx.form().activeBox()->text(), QStringLiteral("edited one\n"));
 
-        // Only the one kept comes back; あとで keeps it once more.
+        // Only the one kept comes back, and the restored one, unsaved, with the time it was
+        // last changed; あとで keeps them once more.
+        const QString oneChanged = seen.changed.value(0);
         fx.restart();
         seen = {};
         fx.platform().dialogScripts.push_back(answer(seen, [](QDialog *d, QTreeWidget *) {
             QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("LaterBtn")), Qt::LeftButton);
         }));
         fx.form().offerRecovery();
+        QCOMPARE(seen.changed.value(seen.rows.indexOf(QStringLiteral("one.html"))), oneChanged);
         seen.rows.sort();
         QCOMPARE(seen.rows, (QStringList{QStringLiteral("one.html"), QStringLiteral("three.html")}));
         QCOMPARE(fx.form().tabCount(), 0);
