@@ -99,6 +99,12 @@ QStringList JournalFolder::claimOrphans()
         if (taken.contains(session))
             out << path_ + name;
     }
+    // Locks of ended sessions that left no journal: taken and let go, which removes them.
+    for (const QString &name : dir.entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+        const QString session = name.chopped(5);
+        if (session != session_ && !tried.contains(session))
+            lockFor(path_ + name)->tryLock(0);
+    }
     return out;
 }
 

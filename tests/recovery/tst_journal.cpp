@@ -222,6 +222,21 @@ private Q_SLOTS:
         JournalFolder later(program);
         QVERIFY(later.open());
         QCOMPARE(later.claimOrphans(), QStringList{live});
+        // The lock of a session that ended without journals does not stay behind.
+        {
+            QLockFile ended(later.path() + QStringLiteral("0e0e.lock"));
+            QVERIFY(ended.tryLock(0));
+            QFile written(later.path() + QStringLiteral("0e0e.lock"));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            contents = written.readAll();
+        }
+        contents.replace(0, contents.indexOf('\n'), QByteArray::number(gonePid));
+        QFile endedLock(later.path() + QStringLiteral("0e0e.lock"));
+        QVERIFY(endedLock.open(QIODevice::WriteOnly) && endedLock.write(contents) == contents.size());
+        endedLock.close();
+        QVERIFY(later.claimOrphans().isEmpty());
+        QVERIFY(!QFile::exists(later.path() + QStringLiteral("0e0e.lock")));
+        QVERIFY(QFile::exists(another.path() + QStringLiteral("cafe.lock"))); // still held
         qunsetenv("XDG_STATE_HOME");
     }
 };
