@@ -17,6 +17,9 @@ constexpr qsizetype LargeChange = 1 << 20;
 // keeps reading one back quick.
 constexpr qsizetype CompactSlack = 1 << 19;
 constexpr qsizetype RecordCost = 32;
+// A journal that could not be written (a full disk) is tried again this much later, not at
+// every change: each try copies and writes the whole text.
+constexpr qint64 RetryMs = 30000;
 } // namespace
 
 DocumentJournal::DocumentJournal(QPlainTextEdit *box, JournalWriter &writer, const QString &path, MetaSource meta,
@@ -41,7 +44,7 @@ DocumentJournal::~DocumentJournal()
 void DocumentJournal::schedule()
 {
     if (!timer_.isActive())
-        timer_.start();
+        timer_.start(FlushDelayMs);
 }
 
 void DocumentJournal::modificationChanged(bool modified)
@@ -116,13 +119,22 @@ void DocumentJournal::flush()
     const JournalRecord::Meta meta = meta_();
     if (state_ == State::Clean)
         state_ = State::NeedsStart;
-    if (state_ == State::Started &&
-        (meta != lastMeta_ || writer_.needsRestart(path_) || sinceStart_ > length_ + CompactSlack))
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const bool failed = written_ && writer_.needsRestart(path_);
+    if (failed && now - lastStart_ < RetryMs) {
+        state_ = State::NeedsStart;
+        pending_.clear();
+        timer_.start(int(RetryMs - (now - lastStart_)));
+        if (flushed_)
+            flushed_();
+        return;
+    }
+    if (state_ == State::Started && (meta != lastMeta_ || failed || sinceStart_ > length_ + CompactSlack))
         state_ = State::NeedsStart;
     if (state_ == State::NeedsStart) {
         // The one copy of the whole text; the writer encodes and writes it on its own thread.
         const QString text = doc_->toRawText();
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        lastStart_ = now;
         writer_.start(path_, meta, text, superseded_.isEmpty() ? now : supersededTime_, superseded_);
         superseded_.clear();
         written_ = true;

@@ -68,4 +68,5 @@ private:
     QList<JournalRecord::Change> pending_;
     QString superseded_;
     qint64 supersededTime_ = 0;
+    qint64 lastStart_ = 0; // when the whole text was last handed over
 };

@@ -15,8 +15,11 @@
 DocumentRecovery::DocumentRecovery(CommandHost &host, DocumentTabs &tabs)
     : QObject(host.window()), host_(host), tabs_(tabs), folder_(host.programFolder())
 {
-    if (folder_.open())
-        writer_ = std::make_unique<JournalWriter>();
+    if (folder_.open()) {
+        writer_ = std::make_unique<JournalWriter>([this] {
+            QMetaObject::invokeMethod(this, &DocumentRecovery::reportWriteFailure, Qt::QueuedConnection);
+        });
+    }
     connect(&host.events(), &HostEvents::editBoxCreated, this, &DocumentRecovery::attach);
     connect(&host.events(), &HostEvents::documentClosing, this,
             [this](IEditBox *box) { detach(dynamic_cast<EditBox *>(box)); });

@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-JournalWriter::JournalWriter() : thread_([this] { run(); })
+JournalWriter::JournalWriter(std::function<void()> failed) : failed_(std::move(failed)), thread_([this] { run(); })
 {
 }
 
@@ -112,11 +112,15 @@ void JournalWriter::remove(const QString &path)
 
 void JournalWriter::fail(const QString &path, const QString &error)
 {
-    std::lock_guard lock(mutex_);
-    if (!broken_.contains(path))
-        broken_.append(path);
-    if (failure_.isEmpty())
-        failure_ = error.isEmpty() ? QStringLiteral("書き込めませんでした") : error;
+    {
+        std::lock_guard lock(mutex_);
+        if (!broken_.contains(path))
+            broken_.append(path);
+        if (failure_.isEmpty())
+            failure_ = error.isEmpty() ? QStringLiteral("書き込めませんでした") : error;
+    }
+    if (failed_)
+        failed_();
 }
 
 bool JournalWriter::needsRestart(const QString &path)

@@ -17,7 +17,8 @@
 class JournalWriter
 {
 public:
-    JournalWriter();
+    // failed: told on the writer's thread when a write fails (its owner hands it over to its own).
+    explicit JournalWriter(std::function<void()> failed = {});
     // Finishes what was asked first.
     ~JournalWriter();
 
@@ -53,5 +54,6 @@ private:
     QString failure_;
     bool failureTaken_ = false;
     std::atomic<qint64> bytesWritten_{0};
+    std::function<void()> failed_;
     std::thread thread_;
 };

@@ -1,6 +1,7 @@
 // Unsaved work survives a program that never closed its documents: killed outright in a child
 // process, or its window gone; what the start-up offer does with each journal.
 #include "ShellFixture.h"
+#include "SmallDisk.h"
 
 #include "app/DocumentFile.h"
 #include "app/DocumentManager.h"
@@ -399,6 +400,35 @@ private Q_SLOTS:
             QCOMPARE(fx.platform().unscripted, 0); // no dialog was shown
         }
         QCOMPARE(journalsIn(first.recovery().folderPath()).size(), 1);
+    }
+
+    // A state folder on a full disk: told once, and the editing goes on.
+    void fullDiskIsReportedOnce()
+    {
+        ShellFixture fx;
+        const QString small = fx.path(QStringLiteral("small"));
+        QDir().mkpath(small);
+        SmallDisk disk(small, QStringLiteral("64k"));
+        if (!disk.mounted())
+            QSKIP("cannot mount a small tmpfs here");
+        qputenv("XDG_STATE_HOME", small.toLocal8Bit());
+        fx.restart();
+        TMainForm &f = fx.form();
+        const QString page = fx.writeFile(QStringLiteral("page.html"), QByteArray(200 * 1024, 'a') + "\r\n");
+        f.OpenDocument(page);
+        QTest::keyClicks(f.activeBox(), QStringLiteral("x"));
+        QVERIFY(QTest::qWaitFor([&] { return !fx.platform().messages.isEmpty(); }, 4000));
+        QVERIFY(fx.platform().messages.first().text.contains(QStringLiteral("記録できませんでした")));
+        QTest::keyClicks(f.activeBox(), QStringLiteral("yz"));
+        QTest::qWait(2500);
+        QCOMPARE(fx.platform().messages.size(), 1);
+        QCOMPARE(f.activeBox()->text().left(3), QStringLiteral("xyz"));
+        QTest::keyClick(f.activeBox(), Qt::Key_S, Qt::ControlModifier);
+        f.recovery().waitWritten();
+        QVERIFY(journalsIn(f.recovery().folderPath()).isEmpty());
+        // Off the small disk before it goes.
+        qputenv("XDG_STATE_HOME", fx.path(QStringLiteral("state")).toLocal8Bit());
+        fx.restart();
     }
 
     // Journals that cannot be read are reported once and set aside; the program starts.
