@@ -66,7 +66,7 @@ int DocumentManager::indexOf(const QObject *box) const
 
 void DocumentManager::insert(int index, const QString &name, EditBox *box)
 {
-    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false, {}});
+    docs_.insert(std::clamp(index, 0, count()), Document{name, box, false, {}, {}});
 }
 
 void DocumentManager::removeAt(int index)
@@ -105,6 +105,17 @@ void DocumentManager::setFormat(int index, const DocumentFile::Format &format)
     Q_EMIT formatChanged(index);
 }
 
+DiskStamp DocumentManager::diskStamp(int index) const
+{
+    return index >= 0 && index < docs_.size() ? docs_.at(index).stamp : DiskStamp{};
+}
+
+void DocumentManager::setDiskStamp(int index, const DiskStamp &stamp)
+{
+    if (index >= 0 && index < docs_.size())
+        docs_[index].stamp = stamp;
+}
+
 bool DocumentManager::load(EditBox *box, const QString &name, const QString &tabSpaces, DocumentFile::Reading reading)
 {
     DocumentFile::Loaded loaded;
@@ -121,6 +132,7 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
     box->setModified(false);
     box->endUpdate();
     setFormat(indexOf(box), loaded.format);
+    setDiskStamp(indexOf(box), DiskStamp::of(name));
     if (loaded.duplicates) {
         showInfo_(QStringLiteral("\"") + fileNamePart(name) +
                   QStringLiteral("\" には同じ文字を表す二通りの文字コード（NEC と IBM の拡張文字）が含まれています。\r\n"
@@ -168,6 +180,9 @@ bool DocumentManager::write(const EditBox *box, const QString &name)
                                      Platform::Buttons::Ok);
         return false;
     }
+    // Save as of a named document writes another file; this one stays as it was.
+    if (nameAt(index) == name || nameAt(index) == NewPage)
+        setDiskStamp(index, DiskStamp::of(name));
     return true;
 }
 

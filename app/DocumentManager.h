@@ -2,6 +2,7 @@
 
 #include "app/DocumentFile.h"
 #include "platform/Platform.h"
+#include "recovery/DiskStamp.h"
 
 #include <QList>
 #include <QObject>
@@ -48,6 +49,9 @@ public:
     // untitled one as set for new documents.
     DocumentFile::Format format(int index) const;
     void setFormat(int index, const DocumentFile::Format &format);
+    // The document's file as it was when last read or written here.
+    DiskStamp diskStamp(int index) const;
+    void setDiskStamp(int index, const DiskStamp &stamp);
 
     // Reads the file into the box (a Shift-JIS file's tabs as tabSpaces) and takes the
     // encoding it was read in as the box's document's; false, after telling the user, when
@@ -80,6 +84,7 @@ private:
         EditBox *box = nullptr;
         bool browsed = false;
         DocumentFile::Format format;
+        DiskStamp stamp;
     };
 
     QWidget *window_;

@@ -6,6 +6,7 @@
 #include "app/CommandRegistry.h"
 #include "app/DialogPlacement.h"
 #include "app/DocumentManager.h"
+#include "app/DocumentRecovery.h"
 #include "app/SettingsKeys.h"
 #include "app/StatusPanels.h"
 #include "app/EditBox.h"
@@ -116,6 +117,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
     LoadSettings();
     LayoutStatusBar();
     CommandGroups::installAll(*this);
+    recovery_ = new DocumentRecovery(*this, *this);
     commands_->disableUnbuilt();
     qApp->installEventFilter(this);
     UpdateTitle();
@@ -125,6 +127,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TMainFor
 
 TMainForm::~TMainForm()
 {
+    // While the editing boxes are still there to bring the journals up to date.
+    delete recovery_;
     qApp->removeEventFilter(this);
     delete ui;
 }
@@ -469,6 +473,7 @@ void TMainForm::openWhenNoDialog(const QStringList &files)
     }
     files_->openHandedOver(files);
 }
+void TMainForm::offerRecovery() { recovery_->offerAtStart(); }
 void TMainForm::OpenDocument(const QString &name) { files_->openDocument(name); }
 bool TMainForm::CheckNotOpen(const QString &name) { return files_->checkNotOpen(name); }
 void TMainForm::OpenChecked(const QString &name) { files_->openChecked(name); }

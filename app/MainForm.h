@@ -20,6 +20,7 @@
 
 class CommandRegistry;
 class DocumentManager;
+class DocumentRecovery;
 class EditBox;
 class FileCommands;
 class ProfileStore;
@@ -51,6 +52,9 @@ public:
     // Files a later start of the program handed over: opened as tabs, and the window
     // brought to the front (also when there are none).
     void openHandedOver(const QStringList &files);
+    // Offers back the unsaved work of a run that did not end cleanly.
+    void offerRecovery();
+    DocumentRecovery &recovery() { return *recovery_; }
 
     // Documents
     void OpenDocument(const QString &name);
@@ -216,6 +220,7 @@ private:
     Ui::TMainForm *ui;
     DocumentManager *docs_ = nullptr;
     FileCommands *files_ = nullptr;
+    DocumentRecovery *recovery_ = nullptr;
     std::unique_ptr<MenuStates> menus_;
     UndoSnapshot undo_;
     EditBox *activeBox_ = nullptr;

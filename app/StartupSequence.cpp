@@ -10,6 +10,9 @@ void StartupSequence::showThenOpen(TMainForm &window, const QStringList &argumen
     window.show();
     QPointer<TMainForm> guard(&window);
     QTimer::singleShot(0, &window, [guard, arguments] {
+        if (!guard)
+            return;
+        guard->offerRecovery();
         if (guard)
             guard->openStartupFiles(arguments);
     });

@@ -3,6 +3,7 @@
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
 #include "bench/DictionaryScenarios.h"
+#include "bench/RecoveryScenarios.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
@@ -181,7 +182,8 @@ QStringList Scenarios::names()
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
             QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("utf8_open"),
             QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
-           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names();
+           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names() +
+           RecoveryScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -191,6 +193,8 @@ Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(o
     const QString program = dir_.filePath(QStringLiteral("program"));
     QDir().mkpath(program);
     qputenv("TAGWELL_PROGRAM_DIR", program.toLocal8Bit());
+    // Recovery journals in the benchmark's own folder, not the user's.
+    qputenv("XDG_STATE_HOME", dir_.filePath(QStringLiteral("state")).toLocal8Bit());
     platform_ = std::make_unique<ScriptedPlatform>();
     form_ = std::make_unique<TMainForm>();
     form_->show();
@@ -334,6 +338,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
     }
     SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
+    RecoveryScenarios(*form_, dir_.path() + QLatin1Char('/'), runs_)
+        .run(QStringList(only_.begin(), only_.end()), doc.path, sizeMb, table);
 }
 
 double Scenarios::timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario)

@@ -5,6 +5,9 @@
 ShellFixture::ShellFixture(const QByteArray &iniBytes, bool createIni)
 {
     qputenv("TAGWELL_PROGRAM_DIR", dir_.path().toLocal8Bit());
+    // Recovery journals stay in the fixture's folder, not the user's.
+    stateHome_ = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", (dir_.path() + QStringLiteral("/state")).toLocal8Bit());
     if (createIni || !iniBytes.isEmpty())
         writeFile(QStringLiteral("TW.ini"), iniBytes);
     form_ = std::make_unique<TMainForm>();
@@ -14,6 +17,10 @@ ShellFixture::~ShellFixture()
 {
     form_.reset();
     qunsetenv("TAGWELL_PROGRAM_DIR");
+    if (stateHome_.isEmpty())
+        qunsetenv("XDG_STATE_HOME");
+    else
+        qputenv("XDG_STATE_HOME", stateHome_);
 }
 
 QString ShellFixture::writeFile(const QString &name, const QByteArray &bytes) const

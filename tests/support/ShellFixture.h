@@ -26,6 +26,7 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QByteArray stateHome_;
     ScriptedPlatform platform_;
     std::unique_ptr<TMainForm> form_;
 };
