@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -15,10 +16,16 @@ StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
         panels_[i]->setFrameShape(QFrame::Panel);
         panels_[i]->setFrameShadow(QFrame::Sunken);
         panels_[i]->setTextFormat(Qt::PlainText);
-        panels_[i]->setAlignment(i < 3 || i == Encoding ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        panels_[i]->setAlignment(i == Free ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         if (i == Encoding) {
             panels_[i]->setContentsMargins(6, 0, 6, 0);
             bar->addPermanentWidget(panels_[i]);
+        } else if (i == Caret) {
+            // Left of the encoding; it grows with the numbers but never shrinks back on
+            // each key, so the bar is not laid out again while typing.
+            panels_[i]->setContentsMargins(6, 0, 6, 0);
+            // The bar counts its four ordinary panels first.
+            bar->insertPermanentWidget(Encoding, panels_[i]);
         } else {
             bar->addWidget(panels_[i]);
         }
@@ -46,6 +53,9 @@ void StatusPanels::layout(const QFont &font)
     panels_[Modified]->setFixedWidth(3 * h);
     panels_[Position]->setFixedWidth(3 * h);
     panels_[Free]->setFixedWidth(50);
+    const QFontMetrics metrics(font);
+    panels_[Caret]->setMinimumWidth(metrics.horizontalAdvance(caretText(99999, 9999)) + 12 +
+                                    2 * panels_[Caret]->frameWidth());
     bar_->setUpdatesEnabled(true);
     timer_.start();
 }
@@ -58,6 +68,21 @@ void StatusPanels::setText(Panel panel, const QString &text)
 QString StatusPanels::text(int panel) const
 {
     return panel >= 0 && panel < PanelCount ? panels_[panel]->text() : QString();
+}
+
+QString StatusPanels::caretText(int line, int column)
+{
+    return QStringLiteral("%1 行 : %2 桁").arg(line).arg(column);
+}
+
+void StatusPanels::showNote(const QString &text)
+{
+    bar_->showMessage(text, 5000);
+}
+
+QString StatusPanels::note() const
+{
+    return bar_->currentMessage();
 }
 
 void StatusPanels::refreshDate()
