@@ -3,6 +3,7 @@
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
 #include "bench/DictionaryScenarios.h"
+#include "bench/EditingComfortScenarios.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
@@ -181,7 +182,8 @@ QStringList Scenarios::names()
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
             QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("utf8_open"),
             QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
-           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names();
+           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names() +
+           EditingComfortScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -333,6 +335,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
             .runManyFinds(QStringList(only_.begin(), only_.end()), table);
     }
     SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
+        .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
+    EditingComfortScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
 }
 
