@@ -25,11 +25,18 @@ LineNumberGutter::LineNumberGutter(EditBox *box) : QWidget(box), box_(box)
     setObjectName(QStringLiteral("LineNumberGutter"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(box, &QPlainTextEdit::blockCountChanged, this, &LineNumberGutter::refreshWidth);
-    connect(box, &QPlainTextEdit::updateRequest, this, [this](const QRect &rect, int dy) {
-        if (dy != 0)
+    connect(box, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0) {
             scroll(0, dy);
-        else
-            update(0, rect.y(), width(), rect.height());
+            return;
+        }
+        // Typing repaints the text's line, never the numbers; they change only when lines
+        // come, go or move.
+        const QList<EditBox::ShownLine> lines = box_->shownLines();
+        if (lines != shown_) {
+            shown_ = lines;
+            update();
+        }
     });
     box->installEventFilter(this);
     box->viewport()->installEventFilter(this);
@@ -109,7 +116,8 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     const int lineHeight = box_->fontMetrics().height();
     const int top = event->rect().top();
     const int bottom = event->rect().bottom();
-    for (const EditBox::ShownLine &line : box_->shownLines()) {
+    shown_ = box_->shownLines();
+    for (const EditBox::ShownLine &line : std::as_const(shown_)) {
         if (line.top > bottom)
             break;
         if (line.top + line.height < top)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include "app/EditBox.h"
 
-class EditBox;
+#include <QList>
+#include <QWidget>
 
 // The line numbers at the left of an editing box, in its font and colours. Only the lines
 // on screen are painted, and only the stretch the box repaints.
@@ -28,4 +29,5 @@ private:
 
     EditBox *box_;
     int digits_ = 0;
+    QList<EditBox::ShownLine> shown_; // as last painted
 };

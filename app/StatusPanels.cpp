@@ -1,5 +1,7 @@
 #include "app/StatusPanels.h"
 
+#include "app/StatusText.h"
+
 #include <QDate>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -20,16 +22,14 @@ StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
         if (i == Encoding) {
             panels_[i]->setContentsMargins(6, 0, 6, 0);
             bar->addPermanentWidget(panels_[i]);
-        } else if (i == Caret) {
-            // Left of the encoding; it grows with the numbers but never shrinks back on
-            // each key, so the bar is not laid out again while typing.
-            panels_[i]->setContentsMargins(6, 0, 6, 0);
-            // The bar counts its four ordinary panels first.
-            bar->insertPermanentWidget(Encoding, panels_[i]);
         } else {
             bar->addWidget(panels_[i]);
         }
     }
+    // Left of the encoding.
+    caret_ = new StatusText(bar);
+    caret_->setObjectName(QStringLiteral("StatusPanel%1").arg(Caret));
+    bar->insertPermanentWidget(Encoding, caret_); // the bar counts its four ordinary panels first
     timer_.setInterval(30000);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::refreshDate);
 }
@@ -39,6 +39,7 @@ void StatusPanels::setFont(const QFont &font)
     bar_->setFont(font);
     for (QLabel *panel : panels_)
         panel->setFont(font);
+    caret_->setFont(font);
 }
 
 void StatusPanels::layout(const QFont &font)
@@ -53,20 +54,23 @@ void StatusPanels::layout(const QFont &font)
     panels_[Modified]->setFixedWidth(3 * h);
     panels_[Position]->setFixedWidth(3 * h);
     panels_[Free]->setFixedWidth(50);
-    const QFontMetrics metrics(font);
-    panels_[Caret]->setMinimumWidth(metrics.horizontalAdvance(caretText(99999, 9999)) + 12 +
-                                    2 * panels_[Caret]->frameWidth());
+    caret_->setFixedWidth(caret_->widthFor(caretText(99999, 9999)));
     bar_->setUpdatesEnabled(true);
     timer_.start();
 }
 
 void StatusPanels::setText(Panel panel, const QString &text)
 {
-    panels_[panel]->setText(text);
+    if (panel == Caret)
+        caret_->setText(text);
+    else
+        panels_[panel]->setText(text);
 }
 
 QString StatusPanels::text(int panel) const
 {
+    if (panel == Caret)
+        return caret_->text();
     return panel >= 0 && panel < PanelCount ? panels_[panel]->text() : QString();
 }
 

@@ -7,6 +7,7 @@
 class QFont;
 class QLabel;
 class QStatusBar;
+class StatusText;
 
 // The status bar's four panels: the date (kept current), the modified mark, the tab
 // position and a free panel; and at its right end the caret's line and column and the
@@ -35,7 +36,8 @@ private:
     void refreshDate();
 
     QStatusBar *bar_;
-    static constexpr int PanelCount = 6;
+    static constexpr int PanelCount = 5; // the labels; the caret has a panel of its own
     QLabel *panels_[PanelCount] = {};
+    StatusText *caret_ = nullptr;
     QTimer timer_;
 };

@@ -265,6 +265,8 @@ void EditingComfortScenarios::undo(int sizeMb, bool timed, ResultTable &table)
     r.memory = true;
     r.ours = double(history->heldBytes()) / (1024.0 * 1024.0);
     r.baseline = double(original.size() * qsizetype(sizeof(QChar))) / (1024.0 * 1024.0);
+    r.oursRuns = {r.ours};
+    r.baselineRuns = {r.baseline};
     table.add(r);
     std::printf("%s: %d steps kept of 20, %.1f MiB held (bound 64 MiB); the one-step snapshot holds %.1f MiB\n",
                 qPrintable(r.scenario), history->undoSteps(), r.ours, r.baseline);
