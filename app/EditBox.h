@@ -81,7 +81,6 @@ public:
         int number;
         int top;
         int height;
-        friend bool operator==(const ShownLine &, const ShownLine &) = default;
     };
     QList<ShownLine> shownLines() const;
 

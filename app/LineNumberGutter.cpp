@@ -4,7 +4,9 @@
 
 #include <QEvent>
 #include <QPaintEvent>
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -31,10 +33,10 @@ LineNumberGutter::LineNumberGutter(EditBox *box) : QWidget(box), box_(box)
             return;
         }
         // Typing repaints the text's line, never the numbers; they change only when lines
-        // come, go or move.
-        const QList<EditBox::ShownLine> lines = box_->shownLines();
-        if (lines != shown_) {
-            shown_ = lines;
+        // come, go or move, and then one of these changes too.
+        const Place now = where();
+        if (now != place_) {
+            place_ = now;
             update();
         }
     });
@@ -64,6 +66,13 @@ LineNumberGutter *LineNumberGutter::of(const EditBox *box)
 int LineNumberGutter::neededWidth() const
 {
     return box_->fontMetrics().horizontalAdvance(QLatin1Char('9')) * std::max(digits_, 2) + 2 * Padding + 1;
+}
+
+LineNumberGutter::Place LineNumberGutter::where() const
+{
+    const auto *layout = box_->document()->documentLayout();
+    return {box_->firstVisibleLine(), box_->verticalScrollBar()->value(), box_->blockCount(),
+            layout ? layout->documentSize().height() : 0.0};
 }
 
 void LineNumberGutter::refreshWidth()
@@ -116,8 +125,8 @@ void LineNumberGutter::paintEvent(QPaintEvent *event)
     const int lineHeight = box_->fontMetrics().height();
     const int top = event->rect().top();
     const int bottom = event->rect().bottom();
-    shown_ = box_->shownLines();
-    for (const EditBox::ShownLine &line : std::as_const(shown_)) {
+    place_ = where();
+    for (const EditBox::ShownLine &line : box_->shownLines()) {
         if (line.top > bottom)
             break;
         if (line.top + line.height < top)

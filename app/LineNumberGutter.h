@@ -29,5 +29,16 @@ private:
 
     EditBox *box_;
     int digits_ = 0;
-    QList<EditBox::ShownLine> shown_; // as last painted
+    // What decides where the numbers stand: the first line shown and the scroll position,
+    // the number of lines and the laid-out height of the text (a line wrapping anew).
+    struct Place
+    {
+        int first = -1;
+        int scroll = 0;
+        int lines = 0;
+        qreal height = 0;
+        friend bool operator==(const Place &, const Place &) = default;
+    };
+    Place where() const;
+    Place place_; // as last painted
 };

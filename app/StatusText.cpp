@@ -18,10 +18,14 @@ void StatusText::setText(const QString &text)
     if (text == text_)
         return;
     text_ = text;
-    // Longer numbers than the panel was made for: it grows once, and stays so.
-    const int needed = widthFor(text);
-    if (needed > width())
-        setFixedWidth(needed);
+    // Longer numbers than the panel was made for: it grows once, and stays so. Measured
+    // only past the longest text so far, not on every key.
+    if (text.size() > longest_) {
+        longest_ = text.size();
+        const int needed = widthFor(text);
+        if (needed > width())
+            setFixedWidth(needed);
+    }
     if (!repaint_.isActive())
         repaint_.start();
 }

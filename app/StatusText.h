@@ -23,5 +23,6 @@ protected:
 
 private:
     QString text_;
+    qsizetype longest_ = 0;
     QTimer repaint_;
 };
