@@ -1,6 +1,7 @@
 #include "app/CommandGroups.h"
 
 #include "app/EditingCommands.h"
+#include "app/EditingOptions.h"
 #include "app/EncodingOptions.h"
 #include "app/FileDrop.h"
 #include "app/MainForm.h"
@@ -10,6 +11,7 @@
 #include "app/ViewOptions.h"
 #include "userdata/customtags/CustomTagCommands.h"
 #include "userdata/filesets/FileSetCommands.h"
+#include "userdata/search/ReplaceCommands.h"
 #include "userdata/search/SearchCommands.h"
 #include "userdata/settings/SettingsCommands.h"
 #include "userdata/tagdictionary/TagTemplateCommands.h"
@@ -38,6 +40,7 @@ void CommandGroups::installAll(TMainForm &form)
     new EncodingOptions(host);
     // The view options are the window's own tool bars and boxes.
     new ViewOptions(form);
+    new EditingOptions(form);
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);
@@ -51,7 +54,8 @@ void CommandGroups::installAll(TMainForm &form)
     new CustomTagCommands(host);
     new TemplateCommands(host);
     auto *fileSets = new FileSetCommands(host);
-    new SearchCommands(host);
+    auto *search = new SearchCommands(host);
+    new ReplaceCommands(host, *search);
     new LinkFileCommands(host);
     new SettingsCommands(host);
     new StyleSheetCommands(host);

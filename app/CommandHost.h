@@ -60,6 +60,8 @@ Q_SIGNALS:
     void editBoxCreated(QWidget *box);
     // Settings that command groups keep are written at shutdown.
     void shuttingDown(ProfileStore &ini);
+    // The window's short-cut keys changed (the preview keys were read again).
+    void shortcutsChanged();
 };
 
 // The narrow view of the main window that command groups use, and nothing else does:
@@ -141,6 +143,8 @@ public:
     virtual void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) = 0;
     virtual void showInfo(const QString &text) = 0;
     virtual void showNotYetNotice() = 0;
+    // A short note in the status bar that goes by itself.
+    virtual void showStatusNote(const QString &text) = 0;
     // The shared colour dialog (its 16 custom colours kept for the run and in TW.ini),
     // opening at initial.
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;

@@ -1,6 +1,7 @@
 #include "app/EditBox.h"
 
 #include "editing/LineSeparators.h"
+#include "editing/UndoHistory.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -22,6 +23,98 @@ EditBox::EditBox(QWidget *parent) : QPlainTextEdit(parent)
     // Long files: no rich text, no undo merging across programmatic changes.
     setUndoRedoEnabled(true);
     setCenterOnScroll(false);
+    // Connected first, so that the history hears of a change before anything that reacts
+    // to it (a highlighter's own re-formatting) reports another.
+    connect(document(), &QTextDocument::contentsChange, this, &EditBox::recordChange);
+}
+
+EditBox::~EditBox() = default;
+
+void EditBox::setMultiLevelUndo(bool on)
+{
+    if (on == multiLevelUndo())
+        return;
+    if (on) {
+        history_ = std::make_unique<UndoHistory>();
+        mirror_ = storedText();
+        // The document's own stack would keep every removed text for the whole session.
+        document()->setUndoRedoEnabled(false);
+    } else {
+        history_.reset();
+        mirror_ = QString();
+        document()->setUndoRedoEnabled(true);
+    }
+}
+
+void EditBox::recordChange(int position, int removed, int added)
+{
+    if (!history_ || replaying_)
+        return;
+    Q_UNUSED(added);
+    const int total = length();
+    position = std::clamp(position, 0, int(mirror_.size()));
+    // Qt counts the document's closing separator in some changes; what the text lost and
+    // gained follows from the lengths.
+    removed = std::clamp(removed, 0, int(mirror_.size()) - position);
+    const int gained = total - (int(mirror_.size()) - removed);
+    if (gained < 0 || position + gained > total) {
+        mirror_ = storedText();
+        history_->clear();
+        return;
+    }
+    QTextCursor range(document());
+    range.setPosition(position);
+    range.setPosition(position + gained, QTextCursor::KeepAnchor);
+    const QString put = range.selectedText();
+    // A change of formats only (a highlighter) reports the same text again.
+    if (removed == gained && QStringView(mirror_).mid(position, removed) == put)
+        return;
+    const bool command = groupDepth_ > 0;
+    if (command)
+        history_->record(mirror_, position, removed, put, UndoHistory::Kind::Command);
+    else
+        history_->record(mirror_, position, removed, put, UndoHistory::Kind::Typing);
+    mirror_.replace(position, removed, put);
+    // The document's own flag follows its undo stack, which is off here.
+    if (!document()->isModified())
+        document()->setModified(true);
+}
+
+bool EditBox::stepHistory(bool back)
+{
+    if (!history_)
+        return false;
+    const auto apply = [this](int position, int len, const QString &text) {
+        const QString shown = mirror_.mid(position, len);
+        QTextCursor c(document());
+        c.setPosition(position);
+        c.setPosition(position + len, QTextCursor::KeepAnchor);
+        replaying_ = true;
+        c.insertText(text);
+        replaying_ = false;
+        mirror_.replace(position, len, text);
+        return shown;
+    };
+    const int caret = back ? history_->undo(apply) : history_->redo(apply);
+    if (caret < 0)
+        return false;
+    document()->setModified(true);
+    setSelection(caret, 0);
+    ensureCursorVisible();
+    return true;
+}
+
+bool EditBox::canRedo() const
+{
+    return history_ ? history_->canRedo() : document()->isRedoAvailable();
+}
+
+void EditBox::redo()
+{
+    if (history_)
+        stepHistory(false);
+    else
+        QPlainTextEdit::redo();
 }
 
 void EditBox::setWordWrap(bool on)
@@ -45,10 +138,38 @@ void EditBox::setInnerMargin(int horizontal, int vertical)
 {
     // The document margin is uniform; the viewport margins add the difference on the sides.
     document()->setDocumentMargin(vertical);
-    const int side = std::max(0, horizontal - vertical);
+    sideMargin_ = std::max(0, horizontal - vertical);
+    applyMargins();
+}
+
+void EditBox::setGutterWidth(int width)
+{
+    gutterWidth_ = std::max(0, width);
+    applyMargins();
+}
+
+void EditBox::applyMargins()
+{
+    const QMargins margins(sideMargin_ + gutterWidth_, 0, sideMargin_, 0);
     // Setting them again lays the viewport out again, which a long wrapped document pays for.
-    if (viewportMargins() != QMargins(side, 0, side, 0))
-        setViewportMargins(side, 0, side, 0);
+    if (viewportMargins() != margins)
+        setViewportMargins(margins);
+}
+
+QList<EditBox::ShownLine> EditBox::shownLines() const
+{
+    QList<ShownLine> lines;
+    const int bottom = viewport()->height();
+    const QPointF origin = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        const QRectF shape = blockBoundingGeometry(block).translated(origin);
+        if (shape.top() > bottom)
+            break;
+        lines.append({block.blockNumber(), int(shape.top()), int(shape.height())});
+    }
+    return lines;
 }
 
 QString EditBox::storedText() const
@@ -105,6 +226,18 @@ void EditBox::replaceRange(int start, int len, const QString &replacement)
     start = std::clamp(start, 0, total);
     len = std::clamp(len, 0, total - start);
     QTextDocument *doc = document();
+    if (history_) {
+        // One step in the box's own history, with the other changes of the same command.
+        beginUpdate();
+        QTextCursor c(doc);
+        c.setPosition(start);
+        c.setPosition(start + len, QTextCursor::KeepAnchor);
+        c.insertText(LineSeparators::plainLines(replacement));
+        doc->setModified(true);
+        setTextCursor(c);
+        endUpdate();
+        return;
+    }
     // Turning undo off and on again clears the box's own history, so the next
     // Undo falls through to the program's snapshot.
     doc->setUndoRedoEnabled(false);
@@ -120,8 +253,19 @@ void EditBox::replaceRange(int start, int len, const QString &replacement)
 void EditBox::setWholeText(const QString &text)
 {
     const bool wasModified = isModified();
-    setPlainText(LineSeparators::plainLines(text));
+    loadText(LineSeparators::plainLines(text));
     document()->setModified(wasModified);
+}
+
+void EditBox::loadText(const QString &text)
+{
+    replaying_ = true;
+    setPlainText(text);
+    replaying_ = false;
+    if (history_) {
+        history_->clear();
+        mirror_ = storedText();
+    }
 }
 
 int EditBox::lineCount() const
@@ -159,12 +303,15 @@ void EditBox::setModified(bool modified)
 
 bool EditBox::canUndo() const
 {
-    return document()->isUndoAvailable();
+    return history_ ? history_->canUndo() : document()->isUndoAvailable();
 }
 
 void EditBox::undo()
 {
-    QPlainTextEdit::undo();
+    if (history_)
+        stepHistory(true);
+    else
+        QPlainTextEdit::undo();
 }
 
 // Qt paints in the event loop, once, after the whole change: nothing is drawn half
@@ -172,10 +319,26 @@ void EditBox::undo()
 // repaint all of it afterwards, which on a long document costs more than the change.
 void EditBox::beginUpdate()
 {
+    // A command's changes between these make one step of the history.
+    if (groupDepth_++ == 0 && history_)
+        history_->beginGroup(selStart());
 }
 
 void EditBox::endUpdate()
 {
+    if (groupDepth_ > 0 && --groupDepth_ == 0 && history_)
+        history_->endGroup();
+}
+
+IEditBox::View EditBox::view() const
+{
+    return {verticalScrollBar()->value(), horizontalScrollBar()->value()};
+}
+
+void EditBox::setView(const View &view)
+{
+    verticalScrollBar()->setValue(view.vertical);
+    horizontalScrollBar()->setValue(view.horizontal);
 }
 
 int EditBox::firstVisibleLine() const

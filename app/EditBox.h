@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 
 #include <functional>
+#include <memory>
+
+class UndoHistory;
 
 // The editing box of one document tab: plain text, the Tab key typed as spaces,
 // Ctrl+Up and Ctrl+Down scrolling, and the IEditBox view the commands work on.
@@ -16,6 +19,17 @@ class EditBox : public QPlainTextEdit, public IEditBox
     Q_OBJECT
 public:
     explicit EditBox(QWidget *parent = nullptr);
+    ~EditBox() override;
+
+    // Undo of many steps, typing and commands alike, in a history of the box's own (bounded
+    // in memory); off, the box undoes its last typing only and commands clear that.
+    void setMultiLevelUndo(bool on);
+    bool multiLevelUndo() const { return history_ != nullptr; }
+    bool canRedo() const;
+    void redo();
+    const UndoHistory *undoHistory() const { return history_.get(); }
+    // A file's text in place of the box's: no step of the history, which starts afresh.
+    void loadText(const QString &text);
 
     void setTabSpaces(const QString &spaces) { tabSpaces_ = spaces; }
     QString tabSpaces() const { return tabSpaces_; }
@@ -46,6 +60,8 @@ public:
     void undo() override;
     void beginUpdate() override;
     void endUpdate() override;
+    View view() const override;
+    void setView(const View &view) override;
 
     // Asked for every short-cut candidate: true when the window has a command for it,
     // which then runs instead of the box's own handling of the key.
@@ -55,6 +71,18 @@ public:
     void pasteClipboardText();
     // A middle click: the X selection's text at the caret, when it holds text.
     void pasteSelectionText();
+
+    // Space kept free at the left of the text, for a line number gutter beside it.
+    void setGutterWidth(int width);
+    int gutterWidth() const { return gutterWidth_; }
+    // The lines on screen: number from 0, top and height in the viewport's coordinates.
+    struct ShownLine
+    {
+        int number;
+        int top;
+        int height;
+    };
+    QList<ShownLine> shownLines() const;
 
     int firstVisibleLine() const;
     // Scrolls the view by whole lines and columns of the average character width.
@@ -74,6 +102,18 @@ private:
     // Return or keypad Enter with these modifiers: the window's command for Return, if any.
     bool runWindowReturnCommand(Qt::KeyboardModifiers modifiers);
 
+    void applyMargins();
+    // Keeps the history of every change to the text the box hears of.
+    void recordChange(int position, int removed, int added);
+    // Undo or redo from the history; false when there was nothing to do.
+    bool stepHistory(bool back);
+
     QString tabSpaces_ = QStringLiteral("  ");
+    int sideMargin_ = 0;
+    int gutterWidth_ = 0;
+    std::unique_ptr<UndoHistory> history_;
+    QString mirror_;       // the text as the history last saw it
+    bool replaying_ = false; // the history's own undo or redo
+    int groupDepth_ = 0;
     std::function<bool(const QKeySequence &)> windowShortcut_;
 };

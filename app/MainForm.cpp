@@ -37,6 +37,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -346,6 +347,7 @@ void TMainForm::LoadPreviewKeys()
     const int subKey = StartupSettings::previewKeyCode(SettingsKeys::read(ini, SettingsKeys::PreviewSubKey));
     ui->HtmlPrevMain->setShortcut(mainKey ? QKeySequence(mainKey) : QKeySequence());
     ui->HtmlPrevSub->setShortcut(subKey ? QKeySequence(subKey) : QKeySequence());
+    Q_EMIT events_.shortcutsChanged();
 }
 
 void TMainForm::SetTabWidth(int index)
@@ -544,6 +546,10 @@ EditBox *TMainForm::insertPage(int index, const QString &caption)
     ui->OptWordWrap->setChecked(wrap);
     box->setWordWrap(wrap);
     connect(box->document(), &QTextDocument::modificationChanged, this, [this](bool) { UpdateModifiedMark(); });
+    connect(box, &QPlainTextEdit::cursorPositionChanged, this, [this, box] {
+        if (box == activeBox_)
+            UpdateCaretPanel();
+    });
     connect(box, &QPlainTextEdit::copyAvailable, this, [this, box](bool yes) {
         if (box != activeBox_)
             return;
@@ -651,6 +657,7 @@ void TMainForm::UpdateTitle()
         const DocumentFile::Format format = docs_->format(activeIndex());
         status_->setText(StatusPanels::Encoding, DocumentEncoding::encodingName(format.encoding) + QStringLiteral("  ") +
                                                      DocumentEncoding::lineBreakName(format.lineBreak));
+        UpdateCaretPanel();
         const QString name = ActiveDocumentName();
         setWindowTitle(AppTitle + QStringLiteral(" - ") + name);
         applicationTitle_ = DocumentManager::fileNamePart(name) + QStringLiteral(" - ") + AppTitle;
@@ -661,9 +668,19 @@ void TMainForm::UpdateTitle()
         setItemEnabled(QStringLiteral("FileSaveSpeed"), false);
         status_->setText(StatusPanels::Position, QString());
         status_->setText(StatusPanels::Encoding, QString());
+        status_->setText(StatusPanels::Caret, QString());
     }
     // The task bar shows the icon text.
     setWindowIconText(applicationTitle_);
+}
+
+void TMainForm::UpdateCaretPanel()
+{
+    if (!activeBox_)
+        return;
+    // Block number and offset in the block: no pass over the text, however long.
+    const QTextCursor caret = activeBox_->textCursor();
+    status_->setText(StatusPanels::Caret, StatusPanels::caretText(caret.blockNumber() + 1, caret.positionInBlock() + 1));
 }
 
 void TMainForm::FileExitClick()
@@ -736,6 +753,11 @@ void TMainForm::ShowInfo(const QString &text)
 {
     Platform::instance().message(this, Platform::MessageKind::Information, Messages::InfoTitle, text,
                                  Platform::Buttons::Ok, QPoint(x() + 180, y() + 150));
+}
+
+void TMainForm::showStatusNote(const QString &text)
+{
+    status_->showNote(text);
 }
 
 void TMainForm::ShowNotYetNotice()

@@ -90,6 +90,8 @@ public:
 
     void UpdateModifiedMark();
     void UpdateTitle();
+    // The caret's line and column in the status bar.
+    void UpdateCaretPanel();
     void UpdateToolButtons();
     void FormResize();
     void LayoutStatusBar();
@@ -169,6 +171,7 @@ public:
     void place(QWidget *dialog, Placement placement, QPoint offset = QPoint()) override;
     void showInfo(const QString &text) override { ShowInfo(text); }
     void showNotYetNotice() override { ShowNotYetNotice(); }
+    void showStatusNote(const QString &text) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<QColor> chooseColorFromLast() override;
     HostEvents &events() override { return events_; }

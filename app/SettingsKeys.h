@@ -53,6 +53,9 @@ inline constexpr IntKey MemoColor{u"Memo", u"Color", 16777215, 0, 0xFFFFFF}; // 
 inline constexpr IntKey DetectEncoding{u"Memo", u"DetectEncoding", 1, 0, 1};
 inline constexpr IntKey NewEncoding{u"Memo", u"NewEncoding", 0, 0, 2};
 inline constexpr IntKey NewLineBreak{u"Memo", u"NewLineBreak", 0, 0, 1};
+// Line numbers beside the text; undo of many steps in place of the one-step swap.
+inline constexpr IntKey LineNumbers{u"Memo", u"LineNumbers", 0, 0, 1};
+inline constexpr IntKey MultiUndo{u"Memo", u"MultiUndo", 0, 0, 1};
 
 // Fonts: the status bar (S), the document tabs (P) and the editing box (E).
 inline constexpr IntKey StatusCharset{u"Font", u"SChar", 128};

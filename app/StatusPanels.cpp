@@ -1,7 +1,10 @@
 #include "app/StatusPanels.h"
 
+#include "app/StatusText.h"
+
 #include <QDate>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -15,7 +18,7 @@ StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
         panels_[i]->setFrameShape(QFrame::Panel);
         panels_[i]->setFrameShadow(QFrame::Sunken);
         panels_[i]->setTextFormat(Qt::PlainText);
-        panels_[i]->setAlignment(i < 3 || i == Encoding ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        panels_[i]->setAlignment(i == Free ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         if (i == Encoding) {
             panels_[i]->setContentsMargins(6, 0, 6, 0);
             bar->addPermanentWidget(panels_[i]);
@@ -23,6 +26,10 @@ StatusPanels::StatusPanels(QStatusBar *bar) : QObject(bar), bar_(bar)
             bar->addWidget(panels_[i]);
         }
     }
+    // Left of the encoding.
+    caret_ = new StatusText(bar);
+    caret_->setObjectName(QStringLiteral("StatusPanel%1").arg(Caret));
+    bar->insertPermanentWidget(Encoding, caret_); // the bar counts its four ordinary panels first
     timer_.setInterval(30000);
     connect(&timer_, &QTimer::timeout, this, &StatusPanels::refreshDate);
 }
@@ -32,6 +39,7 @@ void StatusPanels::setFont(const QFont &font)
     bar_->setFont(font);
     for (QLabel *panel : panels_)
         panel->setFont(font);
+    caret_->setFont(font);
 }
 
 void StatusPanels::layout(const QFont &font)
@@ -46,18 +54,39 @@ void StatusPanels::layout(const QFont &font)
     panels_[Modified]->setFixedWidth(3 * h);
     panels_[Position]->setFixedWidth(3 * h);
     panels_[Free]->setFixedWidth(50);
+    caret_->setFixedWidth(caret_->widthFor(caretText(99999, 9999)));
     bar_->setUpdatesEnabled(true);
     timer_.start();
 }
 
 void StatusPanels::setText(Panel panel, const QString &text)
 {
-    panels_[panel]->setText(text);
+    if (panel == Caret)
+        caret_->setText(text);
+    else
+        panels_[panel]->setText(text);
 }
 
 QString StatusPanels::text(int panel) const
 {
+    if (panel == Caret)
+        return caret_->text();
     return panel >= 0 && panel < PanelCount ? panels_[panel]->text() : QString();
+}
+
+QString StatusPanels::caretText(int line, int column)
+{
+    return QStringLiteral("%1 行 : %2 桁").arg(line).arg(column);
+}
+
+void StatusPanels::showNote(const QString &text)
+{
+    bar_->showMessage(text, 5000);
+}
+
+QString StatusPanels::note() const
+{
+    return bar_->currentMessage();
 }
 
 void StatusPanels::refreshDate()

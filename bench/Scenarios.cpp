@@ -4,6 +4,7 @@
 #include "bench/Checks.h"
 #include "bench/DictionaryScenarios.h"
 #include "bench/RecoveryScenarios.h"
+#include "bench/EditingComfortScenarios.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
@@ -183,7 +184,8 @@ QStringList Scenarios::names()
             QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("utf8_open"),
             QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
            DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names() +
-           RecoveryScenarios::names();
+           RecoveryScenarios::names() +
+           EditingComfortScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -340,6 +342,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
     RecoveryScenarios(*form_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), doc.path, sizeMb, table);
+    EditingComfortScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
+        .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
 }
 
 double Scenarios::timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario)

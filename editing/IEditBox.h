@@ -53,6 +53,16 @@ public:
     virtual bool canUndo() const = 0;
     virtual void undo() = 0;
 
+    // Where the view stands, to put it back after a change that must not move it. A box
+    // without a view (a string in tests) has nothing to keep.
+    struct View
+    {
+        int vertical = 0;   // the vertical scroll position
+        int horizontal = 0; // the horizontal one
+    };
+    virtual View view() const { return {}; }
+    virtual void setView(const View &) {}
+
     // Redrawing held off during multi-step changes; calls nest.
     virtual void beginUpdate() = 0;
     virtual void endUpdate() = 0;

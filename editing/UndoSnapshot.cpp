@@ -5,8 +5,19 @@
 
 #include <algorithm>
 
+void UndoSnapshot::setEnabled(bool on)
+{
+    enabled_ = on;
+    if (!on) {
+        invalidate();
+        savedText_ = QString();
+    }
+}
+
 void UndoSnapshot::take(const IEditBox &box)
 {
+    if (!enabled_)
+        return;
     savedCaret_ = box.selStart();
     // Let go of the old copy first: its memory is then used again for the new one.
     savedText_ = QString();

@@ -11,6 +11,10 @@ class UndoSnapshot
 {
 public:
     void take(const IEditBox &box);
+    // Off while the editing boxes keep a history of many steps: each command is then a
+    // step there, and nothing is taken here.
+    void setEnabled(bool on);
+    bool isEnabled() const { return enabled_; }
     void invalidate() { savedCaret_ = -1; }
     bool isHeld() const { return savedCaret_ >= 0; }
     int savedCaret() const { return savedCaret_; }
@@ -31,4 +35,5 @@ private:
     // Held as one string: a long document is copied once, not split into lines.
     QString savedText_;
     int savedCaret_ = -1;
+    bool enabled_ = true;
 };

@@ -10,6 +10,7 @@
 #include "userdata/listmanager/RegistSource.h"
 #include "userdata/listmanager/slListBox.h"
 #include "userdata/search/FindBox.h"
+#include "userdata/search/ReplaceBox.h"
 #include "userdata/search/SearchBox.h"
 #include "userdata/search/SelectBox.h"
 #include "userdata/settings/BrowserSetBox.h"
@@ -126,6 +127,7 @@ QList<Dialog> everyDialog(const QString &folder)
              return std::make_unique<TFileSetBox>(folder + QStringLiteral("FS.ini"), folder + QStringLiteral("TW.ini"));
          }},
         {QStringLiteral("TSearchBox"), [] { return std::make_unique<TSearchBox>(); }},
+        {QStringLiteral("TReplaceBox"), [] { return std::make_unique<TReplaceBox>(); }},
         {QStringLiteral("TFindBox"), [] { return std::make_unique<TFindBox>(); }},
         {QStringLiteral("TSelectBox"), [] { return std::make_unique<TSelectBox>(); }},
         {QStringLiteral("TPropertyBox"), [] { return std::make_unique<TPropertyBox>(); }},

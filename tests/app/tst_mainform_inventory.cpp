@@ -108,7 +108,12 @@ private Q_SLOTS:
         row("EditLineCopy", "行コピー(&W)", "Ctrl+W", -1, false);
         row("EditIndent", "インデント(&I)", "Ctrl+Shift+I", -1, false);
         row("EditUnIndent", "アンインデント(&N)", "Ctrl+Shift+U", -1, false);
-        row("SearchReplace", "置き換え(&R)", "", -1, false, false);
+        row("SearchReplace", "置き換え(&R)...", "Ctrl+R", -1, false);
+        row("SearchNext", "次を検索(&N)", "", -1, false);
+        row("SearchPrev", "前を検索(&P)", "", -1, false);
+        row("EditRedo", "やり直し(&R)", "Ctrl+Y", -1, false, false);
+        row("OptLineNumbers", "行番号を表示(&N)", "", 0);
+        row("OptMultiUndo", "元に戻すを多段階にする(&U)", "", 0);
         row("HtmlBasic", "ページ情報(&H)...", "Ctrl+H", -1, false);
         row("PopHtmlBasic", "ページ情報(&H)...", "");
         row("HtmlPrevMain", "プレビュー（&1）", "", -1, false);

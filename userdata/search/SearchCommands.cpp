@@ -65,6 +65,7 @@ bool SearchCommands::startSearch(TSearchBox &dialog, IEditBox *document)
         host_.settingsWritten(SearchHistory::save(ini, history), ini);
     }
     dialog.setHistory(history);
+    Q_EMIT searched(keyword, dialog.caseSensitive());
 
     const QString text = document->text();
     QList<SearchHit> hits = DocumentSearch::findAll(text, keyword, dialog.caseSensitive());

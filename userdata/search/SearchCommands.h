@@ -23,6 +23,10 @@ public:
     // happens when box has been closed (null).
     void jumpTo(IEditBox *box, int line, int column, int length);
 
+Q_SIGNALS:
+    // The search dialog searched for keyword (Find next goes on from it).
+    void searched(const QString &keyword, bool caseSensitive);
+
 private:
     bool startSearch(TSearchBox &dialog, IEditBox *document);
     void runJumpList(int mode);

@@ -4,16 +4,15 @@
 #include "platform/ProfileText.h"
 
 namespace {
-const QString Section = QStringLiteral("Find");
 const QString CountKey = QStringLiteral("Count");
 } // namespace
 
-QStringList SearchHistory::load(const ProfileStore &ini)
+QStringList SearchHistory::load(const ProfileStore &ini, const QString &section)
 {
-    const int count = ini.readInteger(Section, CountKey, 0);
+    const int count = ini.readInteger(section, CountKey, 0);
     QStringList entries;
     for (int i = 0; i < count; ++i)
-        entries << ini.readString(Section, QString::number(i));
+        entries << ini.readString(section, QString::number(i));
     return entries;
 }
 
@@ -33,15 +32,26 @@ QStringList SearchHistory::withKeyword(const QString &keyword, const QStringList
     return list;
 }
 
-bool SearchHistory::save(ProfileStore &ini, const QStringList &entries)
+QStringList SearchHistory::storable(const QStringList &entries)
+{
+    QStringList kept;
+    for (const QString &entry : entries) {
+        if (!entry.contains(QLatin1Char('\n')) && !entry.contains(QLatin1Char('\r')) &&
+            !entry.contains(QChar::ParagraphSeparator) && !entry.contains(QChar::LineSeparator))
+            kept << entry;
+    }
+    return kept;
+}
+
+bool SearchHistory::save(ProfileStore &ini, const QStringList &entries, const QString &section)
 {
     // One replacement of the file, keys before Count: an entry that cannot be written
     // leaves the file as it was instead of a Count that promises keys not there.
-    return ini.update([&entries](ProfileText &text, QString *error) {
+    return ini.update([&entries, &section](ProfileText &text, QString *error) {
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (!text.setValue(Section, QString::number(i), entries.at(i), error))
+            if (!text.setValue(section, QString::number(i), entries.at(i), error))
                 return false;
         }
-        return text.setValue(Section, CountKey, QString::number(entries.size()), error);
+        return text.setValue(section, CountKey, QString::number(entries.size()), error);
     });
 }

@@ -412,8 +412,8 @@ private Q_SLOTS:
         for (const char *name : {"SearchFind", "SearchJump", "SearchLink", "LinkFile", "PFindFind", "PFindJump", "PopJumpToLink"})
             QVERIFY2(qobject_cast<QAction *>(fx.form().item(QLatin1String(name)))->isEnabled(), name);
         auto *replace = qobject_cast<QAction *>(fx.form().item(QStringLiteral("SearchReplace")));
-        QVERIFY(!replace->isEnabled());
-        QVERIFY(!replace->isVisible());
+        QVERIFY(replace->isEnabled());
+        QVERIFY(replace->isVisible());
     }
 };
 
