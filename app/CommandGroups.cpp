@@ -3,6 +3,7 @@
 #include "app/EditingCommands.h"
 #include "app/EncodingOptions.h"
 #include "app/FileDrop.h"
+#include "app/HighlightOptions.h"
 #include "app/MainForm.h"
 #include "app/PreviewCommands.h"
 #include "app/RecentFiles.h"
@@ -38,6 +39,7 @@ void CommandGroups::installAll(TMainForm &form)
     new EncodingOptions(host);
     // The view options are the window's own tool bars and boxes.
     new ViewOptions(form);
+    new HighlightOptions(host);
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);

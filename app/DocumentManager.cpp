@@ -116,7 +116,7 @@ bool DocumentManager::load(EditBox *box, const QString &name, const QString &tab
         return false;
     }
     box->beginUpdate();
-    box->setPlainText(loaded.text);
+    box->loadText(loaded.text);
     box->setSelection(0, 0);
     box->setModified(false);
     box->endUpdate();

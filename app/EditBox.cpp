@@ -124,6 +124,12 @@ void EditBox::setWholeText(const QString &text)
     document()->setModified(wasModified);
 }
 
+void EditBox::loadText(const QString &text)
+{
+    setPlainText(text);
+    Q_EMIT textLoaded(text);
+}
+
 int EditBox::lineCount() const
 {
     return document()->blockCount();

@@ -36,6 +36,8 @@ public:
     void replaceRange(int start, int length, const QString &replacement) override;
     void typeOverSelection(const QString &text) override;
     void setWholeText(const QString &text) override;
+    // The text a file held, in place of the whole text; followed by textLoaded.
+    void loadText(const QString &text);
     int lineCount() const override;
     QString line(int index) const override;
     int lineFromPos(int pos) const override;
@@ -59,6 +61,11 @@ public:
     int firstVisibleLine() const;
     // Scrolls the view by whole lines and columns of the average character width.
     void scrollBy(int columns, int lines);
+
+Q_SIGNALS:
+    // The whole text was just replaced by a file's, lines as the document split them: what
+    // follows the text can learn it from the string in one go.
+    void textLoaded(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

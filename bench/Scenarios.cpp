@@ -4,6 +4,7 @@
 #include "bench/Checks.h"
 #include "bench/DictionaryScenarios.h"
 #include "bench/DocumentGenerator.h"
+#include "bench/HighlightScenarios.h"
 #include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
 #include "bench/SearchScenarios.h"
@@ -181,7 +182,8 @@ QStringList Scenarios::names()
             QStringLiteral("memory"), QStringLiteral("case_conversion"), QStringLiteral("tag_removal"),
             QStringLiteral("indent"), QStringLiteral("unindent"), QStringLiteral("utf8_open"),
             QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
-           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names();
+           DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names() +
+           HighlightScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -334,6 +336,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
     }
     SearchScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
+    HighlightScenarios(*form_, *platform_, runs_)
+        .run(QStringList(only_.begin(), only_.end()), doc.path, sizeMb, int(doc.text.size()), doc.wordStart, shape_, table);
 }
 
 double Scenarios::timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario)
