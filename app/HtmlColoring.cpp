@@ -116,10 +116,12 @@ void HtmlColoring::makeFormats()
 
 bool HtmlColoring::eventFilter(QObject *watched, QEvent *event)
 {
-    if (box_ && box_->document() == doc_) {
-        if (watched == box_->viewport() && event->type() == QEvent::Paint) {
+    // The event's type first: a box going away still sends events, but never these.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Paint || type == QEvent::PaletteChange) && box_ && doc_ && box_->document() == doc_) {
+        if (type == QEvent::Paint && watched == box_->viewport()) {
             prepareView(static_cast<QPaintEvent *>(event)->region());
-        } else if (watched == box_ && event->type() == QEvent::PaletteChange) {
+        } else if (type == QEvent::PaletteChange && watched == box_) {
             // New colours for the box's new colour; blocks take them as they are shown.
             generation_ = nextGeneration();
             makeFormats();

@@ -42,8 +42,6 @@ public:
     // Blocks that keep their colours at most; those farthest from the view lose them first.
     static constexpr int KeptBlocks = 6000;
 
-    // How far the states are known: every block before this number has its end state.
-    int knownStates() const { return valid_; }
     // The blocks holding colours now.
     int colouredBlocks() const;
     // Takes every block's colours away and keeps the states: the view is coloured again as it
