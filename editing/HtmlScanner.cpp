@@ -1,5 +1,9 @@
 #include "editing/HtmlScanner.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 using Kind = HtmlScanner::Kind;
@@ -445,35 +449,60 @@ int HtmlScanner::scanLine(QStringView line, int entry, QList<Run> *runs)
     return Scan<false>(line, entry, nullptr).run();
 }
 
+namespace {
+
+inline bool isBlockBreak(char16_t c)
+{
+    return c == u'\n' || c == u'\r' || c == 0x2029 || (c & 0xFFFE) == 0xFDD0;
+}
+
+// The next character that ends a block, eight at a time: one pass over a page of 10 MB takes
+// a few milliseconds.
+qsizetype findBlockBreak(const char16_t *s, qsizetype from, qsizetype n)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i ps = _mm_set1_epi16(short(0x2029));
+    const __m128i frame = _mm_set1_epi16(short(0xFDD0));
+    const __m128i lowBit = _mm_set1_epi16(short(0xFFFE));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, lf), _mm_cmpeq_epi16(v, cr)),
+                                         _mm_or_si128(_mm_cmpeq_epi16(v, ps),
+                                                      _mm_cmpeq_epi16(_mm_and_si128(v, lowBit), frame)));
+        const int mask = _mm_movemask_epi8(hit);
+        if (mask)
+            return i + (__builtin_ctz(unsigned(mask)) >> 1);
+    }
+#endif
+    for (; i < n; ++i) {
+        if (isBlockBreak(s[i]))
+            return i;
+    }
+    return n;
+}
+
+} // namespace
+
 QByteArray HtmlScanner::lineEndStates(QStringView text)
 {
     static_assert(StateLimit <= 256);
     QByteArray ends;
-    ends.reserve(text.count(u'\n') + 1);
+    ends.reserve(text.size() / 32 + 1);
+    const char16_t *s = text.utf16();
+    const qsizetype n = text.size();
     int state = TextState;
-    auto isBreak = [](char16_t c) {
-        return c == u'\n' || c == u'\r' || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
-    };
-    // Pages hold line feeds only, as a rule: then each line is found at memchr's pace.
-    const bool onlyLineFeeds = !text.contains(u'\r') && !text.contains(QChar(0x2029)) && !text.contains(QChar(0xFDD0))
-                               && !text.contains(QChar(0xFDD1));
     qsizetype from = 0;
     for (;;) {
-        qsizetype end = from;
-        if (onlyLineFeeds) {
-            end = text.indexOf(u'\n', from);
-            if (end < 0)
-                end = text.size();
-        } else {
-            while (end < text.size() && !isBreak(text[end].unicode()))
-                ++end;
-        }
-        state = scanLine(text.mid(from, end - from), state);
+        const qsizetype end = findBlockBreak(s, from, n);
+        state = scanLine(QStringView(s + from, end - from), state);
         ends.append(char(state));
-        if (end >= text.size())
+        if (end >= n)
             break;
         from = end + 1;
-        if (text[end] == u'\r' && from < text.size() && text[from] == u'\n')
+        if (s[end] == u'\r' && from < n && s[from] == u'\n')
             ++from;
     }
     return ends;

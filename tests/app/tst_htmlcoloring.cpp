@@ -308,6 +308,33 @@ private Q_SLOTS:
         QVERIFY(coloured(box, QStringLiteral("<HTML>"), Kind::Tag, 0, 10));
     }
 
+    // Scrolling through a long page keeps the colours of the blocks near the view only.
+    void coloursFarFromTheViewAreLetGo()
+    {
+        ShellFixture fx(Colouring);
+        TMainForm &f = fx.form();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const int lines = HtmlColoring::KeptBlocks + 2000;
+        f.OpenDocument(fx.writeFile(QStringLiteral("many.html"), sjis(longComment(0, lines))));
+        EditBox *box = f.activeBox();
+        paint(box);
+        QVERIFY(coloured(box, QStringLiteral("<P>tail 0<"), Kind::Tag));
+        while (box->textCursor().blockNumber() < box->lineCount() - 1) {
+            QTest::keyClick(box, Qt::Key_PageDown);
+            paint(box);
+        }
+        QVERIFY(coloured(box, QStringLiteral("<P>tail %1<").arg(lines - 1), Kind::Tag));
+        const int kept = HtmlColoring::of(box)->colouredBlocks();
+        QVERIFY2(kept <= HtmlColoring::KeptBlocks, qPrintable(QString::number(kept)));
+        QVERIFY(kept > 0);
+        QVERIFY(box->document()->firstBlock().next().next().layout()->formats().isEmpty());
+        // Shown again, they are coloured again.
+        QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+        paint(box);
+        QVERIFY(coloured(box, QStringLiteral("<P>tail 0<"), Kind::Tag));
+    }
+
     void savedBytesDoNotDependOnColouring()
     {
         const QByteArray original = sjis(Sample) + "\t<P>tab\r\n";
