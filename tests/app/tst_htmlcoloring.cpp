@@ -203,6 +203,16 @@ private Q_SLOTS:
         QVERIFY(coloured(box, QStringLiteral("-->"), Kind::Comment));
         QVERIFY(coloured(box, QStringLiteral("<P>after"), Kind::Tag));
         QVERIFY(plainAt(box, QStringLiteral("after</P>")));
+
+        // Word wrap lays every block out again; the colours stay.
+        QMenu *options = f.form()->MenuOption;
+        options->popup(f.mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitFor([options] { return options->isVisible(); }));
+        QTest::keyClick(options, Qt::Key_W);
+        QVERIFY(box->lineWrapMode() != QPlainTextEdit::NoWrap);
+        paint(box);
+        QVERIFY(coloured(box, QStringLiteral("<!DOCTYPE"), Kind::Declaration));
+        QVERIFY(coloured(box, QStringLiteral("\"a > b\""), Kind::AttributeValue, 3));
     }
 
     // Seen from its middle and after a jump to its end, whether the states came with the
