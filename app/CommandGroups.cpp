@@ -4,6 +4,7 @@
 #include "app/EditingOptions.h"
 #include "app/EncodingOptions.h"
 #include "app/FileDrop.h"
+#include "app/HighlightOptions.h"
 #include "app/MainForm.h"
 #include "app/PreviewCommands.h"
 #include "app/RecentFiles.h"
@@ -41,6 +42,7 @@ void CommandGroups::installAll(TMainForm &form)
     // The view options are the window's own tool bars and boxes.
     new ViewOptions(form);
     new EditingOptions(form);
+    new HighlightOptions(host);
     auto *links = new LinkCommands(host);
     new ImageCommands(host);
     new TableCommands(host);

@@ -266,6 +266,7 @@ void EditBox::loadText(const QString &text)
         history_->clear();
         mirror_ = storedText();
     }
+    Q_EMIT textLoaded(text);
 }
 
 int EditBox::lineCount() const

@@ -28,7 +28,8 @@ public:
     bool canRedo() const;
     void redo();
     const UndoHistory *undoHistory() const { return history_.get(); }
-    // A file's text in place of the box's: no step of the history, which starts afresh.
+    // A file's text in place of the box's: no step of the history, which starts afresh;
+    // followed by textLoaded.
     void loadText(const QString &text);
 
     void setTabSpaces(const QString &spaces) { tabSpaces_ = spaces; }
@@ -87,6 +88,11 @@ public:
     int firstVisibleLine() const;
     // Scrolls the view by whole lines and columns of the average character width.
     void scrollBy(int columns, int lines);
+
+Q_SIGNALS:
+    // The whole text was just replaced by a file's, lines as the document split them: what
+    // follows the text can learn it from the string in one go.
+    void textLoaded(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

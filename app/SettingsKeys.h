@@ -46,6 +46,8 @@ inline constexpr IntKey HtmlBarPosition{u"HtmlBar", u"Position", 0, 0, 3};
 inline constexpr IntKey TagCase{u"Memo", u"Case", 1, 0, 1};
 inline constexpr IntKey StyleCase{u"Memo", u"StyleCase", 0, 0, 1};
 inline constexpr IntKey WordWrap{u"Memo", u"WordWrap", 0, 0, 1};
+// HTML colouring of the editing boxes: 0 off, 1 on.
+inline constexpr IntKey Highlight{u"Memo", u"Highlight", 0, 0, 1};
 inline constexpr IntKey TabWidth{u"Memo", u"Tab", 0, 0, 6};
 inline constexpr IntKey MemoColor{u"Memo", u"Color", 16777215, 0, 0xFFFFFF}; // BGR
 // Documents' encodings: detection at open (1) or every file as Shift-JIS (0); the encoding

@@ -6,6 +6,7 @@
 #include "bench/RecoveryScenarios.h"
 #include "bench/EditingComfortScenarios.h"
 #include "bench/DocumentGenerator.h"
+#include "bench/HighlightScenarios.h"
 #include "bench/LinkListScenarios.h"
 #include "bench/ResultTable.h"
 #include "bench/SearchScenarios.h"
@@ -185,7 +186,8 @@ QStringList Scenarios::names()
             QStringLiteral("utf8_decode"), QStringLiteral("utf8_encode"), QStringLiteral("utf8_save")} +
            DictionaryScenarios::names() + SearchScenarios::names() + LinkListScenarios::names() +
            RecoveryScenarios::names() +
-           EditingComfortScenarios::names();
+           EditingComfortScenarios::names() +
+           HighlightScenarios::names();
 }
 
 Scenarios::Scenarios(int runs, const QSet<QString> &only) : runs_(runs), only_(only)
@@ -344,6 +346,8 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
         .run(QStringList(only_.begin(), only_.end()), doc.path, sizeMb, table);
     EditingComfortScenarios(*form_, *platform_, dir_.path() + QLatin1Char('/'), runs_)
         .run(QStringList(only_.begin(), only_.end()), sizeMb, table);
+    HighlightScenarios(*form_, *platform_, runs_)
+        .run(QStringList(only_.begin(), only_.end()), doc.path, sizeMb, int(doc.text.size()), doc.wordStart, shape_, table);
 }
 
 double Scenarios::timedOpen(const QString &path, int length, const QString &encoding, const QString &scenario)
