@@ -489,10 +489,9 @@ private Q_SLOTS:
         QVERIFY(f.form()->NewSjis->isChecked());
         QTest::keyClick(options, Qt::Key_K); // 文字コードを判別する: off
         QVERIFY(openOptions());
-        // N is shared with 行番号を表示 above it: the second press reaches 新規文書の文字コード.
+        // Its key, J, highlights the submenu's item; Return opens it.
         const auto openNewEncoding = [&] {
-            QTest::keyClick(options, Qt::Key_N);
-            QTest::keyClick(options, Qt::Key_N);
+            QTest::keyClick(options, Qt::Key_J);
             QTest::keyClick(options, Qt::Key_Return);
         };
         openNewEncoding();

@@ -191,7 +191,7 @@ private Q_SLOTS:
         row("MenuEncoding", "MenuFile", "文字コード(&K)", 11);
         row("FileReopenSjis", "MenuEncoding", "", 0);
         row("FileLf", "MenuEncoding", "", 8);
-        row("OptNewEncoding", "MenuOption", "新規文書の文字コード(&N)");
+        row("OptNewEncoding", "MenuOption", "新規文書の文字コード(&J)");
         row("NewLf", "OptNewEncoding", "", 5);
         row("HisBlank", "FileHistory", "", 0);
         row("N8", "MenuFileSet", "", 0);
