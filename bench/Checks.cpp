@@ -29,3 +29,10 @@ void flushToDisk(const QString &path)
         ::close(fd);
     check(ok, QStringLiteral("could not flush ") + path);
 }
+
+void writeChecked(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
+          QStringLiteral("cannot write %1: %2").arg(path, f.errorString()));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
@@ -10,3 +11,5 @@ void check(bool ok, const QString &what);
 void settle(QWidget *w);
 // Writes a file's pending pages out, untimed, so that no run pays for another's writes.
 void flushToDisk(const QString &path);
+// Writes a file the benchmark reads back; a failed write stops it.
+void writeChecked(const QString &path, const QByteArray &bytes);

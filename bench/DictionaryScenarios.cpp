@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/Figure.h"
 #include "bench/ResultTable.h"
 
 #include "app/EditBox.h"
@@ -47,21 +48,6 @@ QByteArray dictionaryBytes()
         lines << QStringLiteral("</") + tag + QLatin1Char('>');
     }
     return TagDictionary::bytesOf(lines);
-}
-
-BenchResult figure(const QString &scenario, const Alternation::Medians &m, double target)
-{
-    BenchResult r;
-    r.scenario = scenario;
-    r.ours = m.ours[0];
-    r.baseline = m.baseline[0];
-    r.target = target;
-    r.oursRuns = m.oursRuns[0];
-    r.baselineRuns = m.baselineRuns[0];
-    r.machineRuns = m.machine;
-    r.oursFaults = m.oursFaults;
-    r.baselineFaults = m.baselineFaults;
-    return r;
 }
 
 } // namespace
@@ -149,7 +135,7 @@ void DictionaryScenarios::completion(const QString &name, const QString &typed, 
         delete list;
         return {t};
     };
-    table.add(figure(name, Alternation::run(runs_, true, ours, baseline), 1.3));
+    table.add(Figure::of(name, 0, Alternation::run(runs_, true, ours, baseline), 1.3));
     check(box->text() == typed, QStringLiteral("%1: the document changed").arg(name));
 }
 
@@ -174,5 +160,5 @@ void DictionaryScenarios::load(ResultTable &table)
         check(read.size() == lines, QStringLiteral("dictionary_load: the baseline lost lines"));
         return {t};
     };
-    table.add(figure(QStringLiteral("dictionary_load"), Alternation::run(runs_, true, ours, baseline), 2.0));
+    table.add(Figure::of(QStringLiteral("dictionary_load"), 0, Alternation::run(runs_, true, ours, baseline), 2.0));
 }

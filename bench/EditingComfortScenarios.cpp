@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/Figure.h"
 #include "bench/DocumentGenerator.h"
 #include "bench/ResultTable.h"
 #include "bench/SearchScenarios.h"
@@ -32,29 +33,6 @@ constexpr int OccurrencesPerMiB = 10000;
 const QString Replacement = QStringLiteral("sabre");
 constexpr int TypedKeys = 40;
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
-          QStringLiteral("cannot write %1").arg(path));
-}
-
-BenchResult result(const QString &name, int sizeMb, const Alternation::Medians &m, std::optional<double> target)
-{
-    BenchResult r;
-    r.scenario = name;
-    r.sizeMb = sizeMb;
-    r.ours = m.ours[0];
-    r.baseline = m.baseline[0];
-    if (sizeMb == 10)
-        r.target = target;
-    r.oursRuns = m.oursRuns[0];
-    r.baselineRuns = m.baselineRuns[0];
-    r.oursFaults = m.oursFaults;
-    r.baselineFaults = m.baselineFaults;
-    r.machineRuns = m.machine;
-    return r;
-}
 } // namespace
 
 EditingComfortScenarios::EditingComfortScenarios(TMainForm &form, ScriptedPlatform &platform, const QString &folder,
@@ -85,7 +63,7 @@ void EditingComfortScenarios::replaceAll(int sizeMb, ResultTable &table)
     const QString name = names()[0];
     const int occurrences = OccurrencesPerMiB * sizeMb;
     const QString path = folder_ + QStringLiteral("replace-%1mb.htm").arg(sizeMb);
-    writeFile(path, SearchScenarios::page(sizeMb, occurrences));
+    writeChecked(path, SearchScenarios::page(sizeMb, occurrences));
     check(form_.tabCount() == 0, name + QStringLiteral(": a document is still open"));
     form_.OpenDocument(path);
     EditBox *box = form_.activeBox();
@@ -146,7 +124,7 @@ void EditingComfortScenarios::replaceAll(int sizeMb, ResultTable &table)
         return {t};
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-    table.add(result(name, sizeMb, m, 1.5));
+    table.add(Figure::of(name, sizeMb, m, Figure::targetAt(sizeMb, 1.5)));
     box->setModified(false);
     form_.FileCloseClick();
 }
@@ -155,7 +133,7 @@ void EditingComfortScenarios::typing(int sizeMb, ResultTable &table)
 {
     const QString name = names()[1];
     const QString path = folder_ + QStringLiteral("typing-%1mb.htm").arg(sizeMb);
-    writeFile(path, DocumentGenerator::generate(sizeMb));
+    writeChecked(path, DocumentGenerator::generate(sizeMb));
     check(form_.tabCount() == 0, name + QStringLiteral(": a document is still open"));
     form_.OpenDocument(path);
     EditBox *box = form_.activeBox();
@@ -202,7 +180,7 @@ void EditingComfortScenarios::typing(int sizeMb, ResultTable &table)
         return {typeKeys()};
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-    table.add(result(name, sizeMb, m, 1.1));
+    table.add(Figure::of(name, sizeMb, m, Figure::targetAt(sizeMb, 1.1)));
     QObject::connect(box, &QPlainTextEdit::cursorPositionChanged, &form_, [this] { form_.UpdateCaretPanel(); });
     box->setModified(false);
     form_.FileCloseClick();
@@ -211,7 +189,7 @@ void EditingComfortScenarios::typing(int sizeMb, ResultTable &table)
 void EditingComfortScenarios::undo(int sizeMb, bool timed, ResultTable &table)
 {
     const QString path = folder_ + QStringLiteral("undo-%1mb.htm").arg(sizeMb);
-    writeFile(path, DocumentGenerator::generate(sizeMb));
+    writeChecked(path, DocumentGenerator::generate(sizeMb));
     check(form_.tabCount() == 0, QStringLiteral("multi_undo: a document is still open"));
     form_.OpenDocument(path);
     EditBox *box = form_.activeBox();
@@ -251,7 +229,7 @@ void EditingComfortScenarios::undo(int sizeMb, bool timed, ResultTable &table)
             return {timedUndo()};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(result(names()[2], sizeMb, m, 1.5));
+        table.add(Figure::of(names()[2], sizeMb, m, Figure::targetAt(sizeMb, 1.5)));
     }
 
     // Twenty conversions, each a step; what the history holds against the one-step snapshot.

@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/Figure.h"
 #include "bench/ResultTable.h"
 
 #include "app/EditBox.h"
@@ -42,20 +43,12 @@ int caretBlock(const EditBox *box)
 
 BenchResult figure(const QString &name, int sizeMb, const Alternation::Medians &m, double target, bool memory)
 {
-    BenchResult r;
-    r.scenario = name;
-    r.sizeMb = sizeMb;
-    r.ours = m.ours[0];
-    r.baseline = m.baseline[0];
-    if (sizeMb == 10)
-        r.target = target;
+    BenchResult r = Figure::of(name, sizeMb, m, Figure::targetAt(sizeMb, target));
     r.memory = memory;
-    r.oursRuns = m.oursRuns[0];
-    r.baselineRuns = m.baselineRuns[0];
-    if (!memory) {
-        r.machineRuns = m.machine;
-        r.oursFaults = m.oursFaults;
-        r.baselineFaults = m.baselineFaults;
+    if (memory) {
+        r.machineRuns.clear();
+        r.oursFaults.clear();
+        r.baselineFaults.clear();
     }
     return r;
 }

@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/Figure.h"
 #include "bench/ResultTable.h"
 
 #include "app/DocumentRecovery.h"
@@ -31,22 +32,6 @@ void type(QWidget *box, int count)
     }
 }
 
-BenchResult figure(const QString &scenario, int sizeMb, const Alternation::Medians &m, double target)
-{
-    BenchResult r;
-    r.scenario = scenario;
-    r.sizeMb = sizeMb;
-    r.ours = m.ours[0];
-    r.baseline = m.baseline[0];
-    if (sizeMb == 10)
-        r.target = target;
-    r.oursRuns = m.oursRuns[0];
-    r.baselineRuns = m.baselineRuns[0];
-    r.machineRuns = m.machine;
-    r.oursFaults = m.oursFaults;
-    r.baselineFaults = m.baselineFaults;
-    return r;
-}
 } // namespace
 
 RecoveryScenarios::RecoveryScenarios(TMainForm &form, const QString &folder, int runs)
@@ -117,7 +102,7 @@ void RecoveryScenarios::typing(int sizeMb, ResultTable &table)
         check(box->length() == before + KeysPerRun, QStringLiteral("recovery_typing: the keys did not type"));
         return {t};
     };
-    table.add(figure(names()[0], sizeMb, Alternation::run(runs_, true, ours, baseline), 1.1));
+    table.add(Figure::of(names()[0], sizeMb, Alternation::run(runs_, true, ours, baseline), Figure::targetAt(sizeMb, 1.1)));
     recovery.setEnabled(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "bench/Alternation.h"
 #include "bench/Checks.h"
+#include "bench/Figure.h"
 #include "bench/DictionaryScenarios.h"
 #include "bench/RecoveryScenarios.h"
 #include "bench/EditingComfortScenarios.h"
@@ -83,33 +84,6 @@ private:
     throw std::runtime_error(what.toStdString());
 }
 
-// The targets hold for the 10 MB document; other sizes are reported without one.
-std::optional<double> targetAt(int sizeMb, double ratio)
-{
-    if (sizeMb != 10)
-        return std::nullopt;
-    return ratio;
-}
-
-// A figure from the medians of one phase, with the runs behind them.
-BenchResult figure(const QString &scenario, int sizeMb, const Alternation::Medians &m, int phase,
-                   std::optional<double> target, bool higherIsBetter)
-{
-    BenchResult r;
-    r.scenario = scenario;
-    r.sizeMb = sizeMb;
-    r.ours = m.ours[phase];
-    r.baseline = m.baseline[phase];
-    r.target = target;
-    r.higherIsBetter = higherIsBetter;
-    r.oursRuns = m.oursRuns[phase];
-    r.baselineRuns = m.baselineRuns[phase];
-    r.machineRuns = m.machine;
-    r.oursFaults = m.oursFaults;
-    r.baselineFaults = m.baselineFaults;
-    return r;
-}
-
 // Pending events handled, then the visible part of the box painted at once.
 void settle(QPlainTextEdit *box)
 {
@@ -144,13 +118,6 @@ int plainLength(const QPlainTextEdit *box)
     return box->document()->characterCount() - 1;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        fail(QStringLiteral("cannot write %1: %2").arg(path, f.errorString()));
-}
-
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -173,6 +140,15 @@ qsizetype firstDifference(QStringView a, QStringView b)
 void warn(const QString &text)
 {
     std::fprintf(stderr, "warning: %s\n", qPrintable(text));
+}
+
+// A figure of one phase and which way it is better.
+BenchResult figure(const QString &scenario, int sizeMb, const Alternation::Medians &m, int phase,
+                   std::optional<double> target, bool higherIsBetter)
+{
+    BenchResult r = Figure::of(scenario, sizeMb, m, target, phase);
+    r.higherIsBetter = higherIsBetter;
+    return r;
 }
 
 } // namespace
@@ -225,7 +201,7 @@ Scenarios::Document Scenarios::makeDocument(int sizeMb)
     doc.sizeMb = sizeMb;
     doc.bytes = DocumentGenerator::generate(sizeMb);
     doc.path = dir_.filePath(QStringLiteral("page-%1mb.html").arg(sizeMb));
-    writeFile(doc.path, doc.bytes);
+    writeChecked(doc.path, doc.bytes);
     doc.text = DocumentFile::prepare(doc.bytes, form_->tabSpaces()).text;
 
     const QString head = DocumentGenerator::sectionHead(1);
@@ -308,7 +284,7 @@ void Scenarios::runSize(int sizeMb, ResultTable &table)
     if (std::any_of(editing.begin(), editing.end(), [this](const QString &n) { return wanted(n); })) {
         // A copy, so that saving leaves the generated file as it was for the memory scenario.
         const QString editPath = dir_.filePath(QStringLiteral("edit-%1mb.html").arg(sizeMb));
-        writeFile(editPath, doc.bytes);
+        writeChecked(editPath, doc.bytes);
         box_ = openInForm(editPath);
         // The bare box shows our box's document, so that both sides edit and copy the very
         // same text buffer: copying a document out of Qt runs up to 2.5 times faster or
@@ -385,7 +361,7 @@ void Scenarios::open(const Document &doc, ResultTable &table)
         return {t};
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-    table.add(figure(QStringLiteral("open"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.15), false));
+    table.add(figure(QStringLiteral("open"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.15), false));
 }
 
 void Scenarios::codec(const Document &doc, ResultTable &table)
@@ -420,7 +396,7 @@ void Scenarios::codec(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(figure(QStringLiteral("decode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+        table.add(figure(QStringLiteral("decode"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.0), true));
     }
 
     if (encode) {
@@ -444,7 +420,7 @@ void Scenarios::codec(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(figure(QStringLiteral("encode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+        table.add(figure(QStringLiteral("encode"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.0), true));
     }
 }
 
@@ -460,7 +436,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
     const QByteArray bytes = DocumentEncoding::encodeUtf8(doc.text, DocumentEncoding::LineBreak::Lf);
     check(DocumentEncoding::detect(bytes) == DocumentEncoding::Encoding::Utf8, QStringLiteral("utf8: the page is not taken for UTF-8"));
     const QString path = dir_.filePath(QStringLiteral("page-%1mb-utf8.html").arg(doc.sizeMb));
-    writeFile(path, bytes);
+    writeChecked(path, bytes);
     const int length = int(doc.text.size());
 
     if (open) {
@@ -480,7 +456,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(figure(QStringLiteral("utf8_open"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.15), false));
+        table.add(figure(QStringLiteral("utf8_open"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.15), false));
     }
 
     if (decode) {
@@ -501,7 +477,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(figure(QStringLiteral("utf8_decode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+        table.add(figure(QStringLiteral("utf8_decode"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.0), true));
     }
 
     if (encode) {
@@ -521,7 +497,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
             return {t};
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
-        table.add(figure(QStringLiteral("utf8_encode"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.0), true));
+        table.add(figure(QStringLiteral("utf8_encode"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.0), true));
     }
 
     if (save) {
@@ -545,7 +521,7 @@ void Scenarios::utf8(const Document &doc, ResultTable &table)
         };
         const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
         check(readFile(path) == readFile(basePath), QStringLiteral("utf8_save: the file written is not the text encoded"));
-        table.add(figure(QStringLiteral("utf8_save"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
+        table.add(figure(QStringLiteral("utf8_save"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.5), false));
         closeInForm();
     }
 }
@@ -616,9 +592,9 @@ void Scenarios::insertAndUndo(const Document &doc, ResultTable &table)
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
     if (insert)
-        table.add(figure(QStringLiteral("insert"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
+        table.add(figure(QStringLiteral("insert"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.5), false));
     if (undo)
-        table.add(figure(QStringLiteral("undo"), doc.sizeMb, m, 1, targetAt(doc.sizeMb, 1.5), false));
+        table.add(figure(QStringLiteral("undo"), doc.sizeMb, m, 1, Figure::targetAt(doc.sizeMb, 1.5), false));
 }
 
 void Scenarios::selectionRewrites(const Document &doc, ResultTable &table)
@@ -808,7 +784,7 @@ void Scenarios::save(const Document &doc, const QString &editPath, ResultTable &
     };
     const Alternation::Medians m = Alternation::run(runs_, true, ours, baseline);
     check(readFile(editPath) == readFile(basePath), QStringLiteral("save: the file written is not the text encoded"));
-    table.add(figure(QStringLiteral("save"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.5), false));
+    table.add(figure(QStringLiteral("save"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.5), false));
 }
 
 void Scenarios::memory(const Document &doc, ResultTable &table)
@@ -818,7 +794,7 @@ void Scenarios::memory(const Document &doc, ResultTable &table)
     auto ours = [&]() -> Times { return {MemoryProbe::measure(true, doc.path, shape_)}; };
     auto baseline = [&]() -> Times { return {MemoryProbe::measure(false, doc.path, shape_)}; };
     const Alternation::Medians m = Alternation::run(runs_, false, ours, baseline);
-    BenchResult r = figure(QStringLiteral("memory"), doc.sizeMb, m, 0, targetAt(doc.sizeMb, 1.3), false);
+    BenchResult r = figure(QStringLiteral("memory"), doc.sizeMb, m, 0, Figure::targetAt(doc.sizeMb, 1.3), false);
     r.memory = true;
     // Peak memory does not follow the machine's pace.
     r.machineRuns.clear();
