@@ -28,7 +28,10 @@ EditBox::EditBox(QWidget *parent) : QPlainTextEdit(parent)
     connect(document(), &QTextDocument::contentsChange, this, &EditBox::recordChange);
 }
 
-EditBox::~EditBox() = default;
+EditBox::~EditBox()
+{
+    Q_EMIT destroying();
+}
 
 void EditBox::setMultiLevelUndo(bool on)
 {

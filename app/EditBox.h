@@ -90,6 +90,9 @@ public:
     void scrollBy(int columns, int lines);
 
 Q_SIGNALS:
+    // From the destructor, while the box is still one: what watches it lets go before its
+    // base classes go (their events would reach a box that is no longer an EditBox).
+    void destroying();
     // The whole text was just replaced by a file's, lines as the document split them: what
     // follows the text can learn it from the string in one go.
     void textLoaded(const QString &text);

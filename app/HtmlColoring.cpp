@@ -65,6 +65,7 @@ HtmlColoring::HtmlColoring(EditBox *box) : QObject(box), box_(box), doc_(box->do
     makeFormats();
     connect(doc_, &QTextDocument::contentsChange, this, &HtmlColoring::contentsChange);
     connect(box, &EditBox::textLoaded, this, &HtmlColoring::textLoaded);
+    connect(box, &EditBox::destroying, this, [this] { box_ = nullptr; });
     box->installEventFilter(this);
     box->viewport()->installEventFilter(this);
     box->viewport()->update();

@@ -40,6 +40,7 @@ LineNumberGutter::LineNumberGutter(EditBox *box) : QWidget(box), box_(box)
             update();
         }
     });
+    connect(box, &EditBox::destroying, this, [this] { box_ = nullptr; });
     box->installEventFilter(this);
     box->viewport()->installEventFilter(this);
     refreshWidth();
@@ -94,6 +95,8 @@ void LineNumberGutter::place()
 
 bool LineNumberGutter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (!box_)
+        return QWidget::eventFilter(watched, event);
     if (watched == box_->viewport() && event->type() == QEvent::Resize) {
         place();
     } else if (watched == box_) {

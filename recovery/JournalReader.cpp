@@ -30,13 +30,16 @@ public:
             buf_.insert(buf_.begin() + gapEnd_, size_t(grow), u'\0');
             gapEnd_ += grow;
         }
-        std::memcpy(buf_.data() + gapStart_, inserted, size_t(count) * 2);
+        if (count > 0)
+            std::memcpy(buf_.data() + gapStart_, inserted, size_t(count) * 2);
         gapStart_ += count;
     }
 
     QString text() const
     {
         QString out;
+        if (size() == 0)
+            return out;
         out.resize(size());
         char16_t *dst = reinterpret_cast<char16_t *>(out.data());
         std::memcpy(dst, buf_.data(), size_t(gapStart_) * 2);
@@ -78,7 +81,8 @@ T take(const char *&p)
 std::vector<char16_t> utf16(const char *p, qsizetype bytes)
 {
     std::vector<char16_t> out(size_t(bytes / 2));
-    qFromLittleEndian<quint16>(p, bytes / 2, out.data());
+    if (!out.empty())
+        qFromLittleEndian<quint16>(p, bytes / 2, out.data());
     return out;
 }
 

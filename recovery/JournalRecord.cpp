@@ -29,6 +29,8 @@ void put(QByteArray &out, T value)
 
 void putText(QByteArray &out, QStringView text)
 {
+    if (text.isEmpty())
+        return; // an empty view may point nowhere, and the copy must not see that
     const qsizetype at = out.size();
     out.resize(at + text.size() * 2);
     qToLittleEndian<quint16>(text.utf16(), text.size(), out.data() + at);
