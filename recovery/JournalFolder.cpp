@@ -35,7 +35,7 @@ JournalFolder::~JournalFolder()
 QString JournalFolder::stateHome()
 {
     QString home = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores relative paths.
+    // A relative XDG_STATE_HOME is invalid and ignored, as desktops do.
     if (home.isEmpty() || QDir::isRelativePath(home))
         home = QDir::homePath() + QStringLiteral("/.local/state");
     if (!home.endsWith(QLatin1Char('/')))
